@@ -1,0 +1,34 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+.PHONY: all setup build run test asan bench format clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+build: setup
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev
+
+run: build
+	@scripts/run build/dev/src/zephyra
+
+test: build
+	ctest --preset dev
+	@scripts/e2e build/dev/src/zephyra
+
+asan: setup
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: setup
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target zephyra_bench
+	build/release/bench/zephyra_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,19 @@
+#pragma once
+
+class QPainter;
+
+namespace zephyra {
+
+struct Scene;
+
+void airbtClick(Scene& scene);
+void drawplanebtClick(Scene& scene, QPainter& canvas);
+void walkbtClick(Scene& scene, QPainter& canvas);
+void distancerbClick(Scene& scene);
+void stopstartcbClick(Scene& scene);
+
+// Control writes: run the reaction only on a change.
+void setDistanceScale(Scene& scene, int index);
+void setShowStartFinish(Scene& scene, bool on);
+
+} // namespace zephyra

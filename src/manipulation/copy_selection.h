@@ -1,0 +1,15 @@
+#pragma once
+
+namespace zephyra {
+
+struct Scene;
+class Platform;
+
+void Copyselect1Click(Scene& scene);
+// x and y are relative to the ground-view picture.
+void waterimMouseDown(Scene& scene, int x, int y);
+void waterimMouseMove(Scene& scene, int x, int y);
+// Mouse-up of the ground view and of the wind and ground dials.
+void windimMouseUp(Scene& scene, Platform& platform);
+
+} // namespace zephyra

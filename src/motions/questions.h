@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace zephyra {
+
+struct Scene;
+
+struct Question {
+    QString menuPath; // e.g. "Introduction/Move vectors", for menus and tests
+    QString handler;  // e.g. "Movevectors1Click"
+    QStringList lines;
+    QString record;
+};
+
+// The seventeen built-in questions in menu order.
+const std::vector<Question>& questions();
+
+// Shows question `index` (0-based, menu order) in the motion panel.
+void showQuestion(Scene& scene, int index);
+
+} // namespace zephyra

@@ -1,0 +1,13 @@
+#pragma once
+
+class QPainter;
+
+namespace zephyra {
+
+struct Scene;
+
+void drawvectorbtClick(Scene& scene);
+void drawvectorbtClick(Scene& scene, QPainter& canvas);
+void Showvectors1Click(Scene& scene);
+
+} // namespace zephyra

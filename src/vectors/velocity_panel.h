@@ -1,0 +1,36 @@
+#pragma once
+
+namespace zephyra {
+
+struct Scene;
+
+// Direction routines: normalise the angle, bearing text, dial, label, repaint.
+void plotairspeedbtClick(Scene& scene);
+void plotplanespeedbtClick(Scene& scene);
+void plotresultantbtClick(Scene& scene);
+
+void airspeedsbChange(Scene& scene);
+void planespeedsbChange(Scene& scene);
+void resultantsbChange(Scene& scene);
+void timesbChange(Scene& scene);
+
+// Dial mouse handlers; x and y are relative to the dial.
+void windimMouseDown(Scene& scene, int x, int y);
+void windimMouseMove(Scene& scene, int x, int y);
+void planeimMouseDown(Scene& scene, int x, int y);
+void planeimMouseMove(Scene& scene, int x, int y);
+void resultantimMouseDown(Scene& scene, int x, int y);
+void resultantimMouseMove(Scene& scene, int x, int y);
+
+// Turn buttons, told apart by tag 0..5; the timer ticks every 25 ms while one is held.
+void Image10MouseDown(Scene& scene, int tag);
+void Image10MouseUp(Scene& scene);
+void angletrTimer(Scene& scene);
+
+// Control writes: clamp, and run the reaction only on a change.
+void setWindSpeed(Scene& scene, int tenths);
+void setPlaneSpeed(Scene& scene, int tenths);
+void setGroundSpeed(Scene& scene, int tenths);
+void setVectorScale(Scene& scene, int position);
+
+} // namespace zephyra
