@@ -39,10 +39,13 @@ QByteArray encodeText(const QString& text) {
     return text.toUtf8();
 }
 
-// A missing folder in the path is a bad name, not a missing file.
-int refineOpenError(int errnoValue, const QString& path) {
+// A missing folder in the path is a bad name, not a missing file. Writing creates the
+// file, so a folder that exists but takes no new file refuses access.
+int refineOpenError(int errnoValue, const QString& path, bool writing) {
     if (errnoValue == ENOENT && !QFileInfo(path).absoluteDir().exists())
         return ENOTDIR;
+    if (errnoValue == ENOENT && writing)
+        return EACCES;
     return errnoValue == 0 ? EIO : errnoValue;
 }
 
@@ -130,7 +133,7 @@ MotionFileRead readMotionFile(const QString& path) {
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = fileErrorMessage(refineOpenError(errno, path));
+        result.error = fileErrorMessage(refineOpenError(errno, path, false));
         return result;
     }
     QByteArray bytes;
@@ -158,8 +161,10 @@ QString writeMotionFile(const QString& path, const QString& explanation, const S
     const QByteArray bytes = motionFileBytes(explanation, scene);
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return fileErrorMessage(refineOpenError(errno, path));
+    // Unbuffered, so a short write shows here: a buffered flush that fails inside
+    // commit() goes unreported and would replace the earlier file with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fileErrorMessage(refineOpenError(errno, path, true));
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
