@@ -46,14 +46,6 @@ void stopstartcbClick(Scene&) {}
 void setDistanceScale(Scene&, int) {}
 void setShowStartFinish(Scene&, bool) {}
 
-double normaliseAngle(double a) { return a; }
-double angleFromOffset(int, int, bool) { return 0; }
-QString bearingText(double, BearingForm) { return {}; }
-QString speedText(int) { return {}; }
-QString velocityLabel(const QString&, int, const QString&, const QString&) { return {}; }
-QString courseLabel(double, double, const QString&) { return {}; }
-QString fixedText(double, int, int) { return {}; }
-
 // ---- velocity panel, arrows, joined arrows, dragging ----
 
 void plotairspeedbtClick(Scene&) {}
