@@ -48,31 +48,6 @@ void setShowStartFinish(Scene&, bool) {}
 
 // ---- velocity panel, arrows, joined arrows, dragging ----
 
-void plotairspeedbtClick(Scene&) {}
-void plotplanespeedbtClick(Scene&) {}
-void plotresultantbtClick(Scene&) {}
-void airspeedsbChange(Scene&) {}
-void planespeedsbChange(Scene&) {}
-void resultantsbChange(Scene&) {}
-void timesbChange(Scene&) {}
-void windimMouseDown(Scene&, int, int) {}
-void windimMouseMove(Scene&, int, int) {}
-void planeimMouseDown(Scene&, int, int) {}
-void planeimMouseMove(Scene&, int, int) {}
-void resultantimMouseDown(Scene&, int, int) {}
-void resultantimMouseMove(Scene&, int, int) {}
-void Image10MouseDown(Scene&, int) {}
-void Image10MouseUp(Scene&) {}
-void angletrTimer(Scene&) {}
-void setWindSpeed(Scene&, int) {}
-void setPlaneSpeed(Scene&, int) {}
-void setGroundSpeed(Scene&, int) {}
-void setVectorScale(Scene&, int) {}
-
-void drawvectorbtClick(Scene&) {}
-void drawvectorbtClick(Scene&, QPainter&) {}
-void Showvectors1Click(Scene&) {}
-
 void lockedbtClick(Scene&) {}
 
 Shape& shapeOf(Scene& scene, ShapeId) { return scene.planesh; }
