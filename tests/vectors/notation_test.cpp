@@ -135,12 +135,6 @@ TEST(BearingTextTest, OnlyExactZeroIsEast) {
         EXPECT_EQ(bearingText(c.angle, c.form), deg(c.text)) << "angle " << c.angle;
 }
 
-TEST(BearingTextTest, DegreeSignIsOneCharacter) {
-    const QString text = bearingText(degrees(30), BearingForm::Tenth);
-    EXPECT_EQ(text.size(), 12);
-    EXPECT_EQ(text.at(8), QChar(0x00B0));
-}
-
 TEST(BearingTextTest, AnglesOutsideOneTurnReadAsTheirDirection) {
     EXPECT_EQ(bearingText(-10.0, BearingForm::Tenth),
               bearingText(-10.0 + 2 * twoPi, BearingForm::Tenth));
@@ -158,12 +152,6 @@ TEST(SpeedTextTest, TenthsWithoutRounding) {
     };
     for (auto [tenths, text] : cases)
         EXPECT_EQ(speedText(tenths), QString::fromUtf8(text)) << tenths;
-}
-
-TEST(VelocityLabelTest, UnitsChangeOnlyTheText) {
-    EXPECT_EQ(velocityLabel(QStringLiteral("Wind: "), 200, QStringLiteral(" km/h"),
-                            QStringLiteral(" [E]")),
-              QStringLiteral("Wind: 20.0 km/h [E]"));
 }
 
 TEST(FixedTextTest, RightAlignedAndNeverCut) {

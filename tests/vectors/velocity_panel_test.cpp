@@ -89,14 +89,6 @@ TEST(DialTest, PressPositionGivesDirection) {
     }
 }
 
-TEST(DialTest, RightOnTheCentreRowIsExactlyEast) {
-    Scene scene = startedScene();
-    windimMouseDown(scene, 10, 50);
-    windimMouseDown(scene, 73, 50);
-    EXPECT_EQ(scene.windAngle, 0.0);
-    EXPECT_EQ(scene.airlb.caption, QStringLiteral("Wind: 20.0 m/s [E]"));
-}
-
 TEST(DialTest, MovesTurnOnlyWhileDragging) {
     Scene scene = startedScene();
     planeimMouseMove(scene, 50, 10);
