@@ -19,40 +19,29 @@
 
 namespace zephyra {
 
-// ---- startup, artwork, flight clock, ground view, notation ----
+// ---- notation ----
 
-void FormCreate(Scene&) {}
-void FormActivate(Scene&, Platform&) {}
-void About1Click(Scene&, Platform&) {}
-
-QImage skyTile() { return QImage(tileSize, tileSize, QImage::Format_RGB32); }
-QImage waterTile() { return QImage(tileSize, tileSize, QImage::Format_RGB32); }
-QImage turnArrow(const QColor&, bool) { return QImage(17, 17, QImage::Format_RGB32); }
-
-void windtrTimer(Scene&) {}
-void timerbtClick(Scene&) {}
-void resetbt1Click(Scene&) {}
-void resetbtClick(Scene&) {}
-void tsbChange(Scene&) {}
-void timefactorsbChange(Scene&) {}
-void setTime(Scene&, int) {}
-void setTimeFactor(Scene&, int) {}
-
-void airbtClick(Scene&) {}
-void drawplanebtClick(Scene&, QPainter&) {}
-void walkbtClick(Scene&, QPainter&) {}
-void distancerbClick(Scene&) {}
-void stopstartcbClick(Scene&) {}
-void setDistanceScale(Scene&, int) {}
-void setShowStartFinish(Scene&, bool) {}
-
-double normaliseAngle(double a) { return a; }
-double angleFromOffset(int, int, bool) { return 0; }
-QString bearingText(double, BearingForm) { return {}; }
-QString speedText(int) { return {}; }
-QString velocityLabel(const QString&, int, const QString&, const QString&) { return {}; }
-QString courseLabel(double, double, const QString&) { return {}; }
-QString fixedText(double, int, int) { return {}; }
+double normaliseAngle(double a) {
+    return a;
+}
+double angleFromOffset(int, int, bool) {
+    return 0;
+}
+QString bearingText(double, BearingForm) {
+    return {};
+}
+QString speedText(int) {
+    return {};
+}
+QString velocityLabel(const QString&, int, const QString&, const QString&) {
+    return {};
+}
+QString courseLabel(double, double, const QString&) {
+    return {};
+}
+QString fixedText(double, int, int) {
+    return {};
+}
 
 // ---- velocity panel, arrows, joined arrows, dragging ----
 
@@ -83,7 +72,9 @@ void Showvectors1Click(Scene&) {}
 
 void lockedbtClick(Scene&) {}
 
-Shape& shapeOf(Scene& scene, ShapeId) { return scene.planesh; }
+Shape& shapeOf(Scene& scene, ShapeId) {
+    return scene.planesh;
+}
 void planeshMouseDown(Scene&) {}
 void planeshMouseMove(Scene&, ShapeId, int, int) {}
 void windshmMouseMove(Scene&, ShapeId, int, int) {}
