@@ -19,29 +19,15 @@
 
 namespace zephyra {
 
-// ---- notation ----
+// ---- startup, artwork, flight clock, ground view, notation ----
 
-double normaliseAngle(double a) {
-    return a;
-}
-double angleFromOffset(int, int, bool) {
-    return 0;
-}
-QString bearingText(double, BearingForm) {
-    return {};
-}
-QString speedText(int) {
-    return {};
-}
-QString velocityLabel(const QString&, int, const QString&, const QString&) {
-    return {};
-}
-QString courseLabel(double, double, const QString&) {
-    return {};
-}
-QString fixedText(double, int, int) {
-    return {};
-}
+double normaliseAngle(double a) { return a; }
+double angleFromOffset(int, int, bool) { return 0; }
+QString bearingText(double, BearingForm) { return {}; }
+QString speedText(int) { return {}; }
+QString velocityLabel(const QString&, int, const QString&, const QString&) { return {}; }
+QString courseLabel(double, double, const QString&) { return {}; }
+QString fixedText(double, int, int) { return {}; }
 
 // ---- velocity panel, arrows, joined arrows, dragging ----
 
@@ -72,9 +58,7 @@ void Showvectors1Click(Scene&) {}
 
 void lockedbtClick(Scene&) {}
 
-Shape& shapeOf(Scene& scene, ShapeId) {
-    return scene.planesh;
-}
+Shape& shapeOf(Scene& scene, ShapeId) { return scene.planesh; }
 void planeshMouseDown(Scene&) {}
 void planeshMouseMove(Scene&, ShapeId, int, int) {}
 void windshmMouseMove(Scene&, ShapeId, int, int) {}
