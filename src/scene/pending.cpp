@@ -21,32 +21,14 @@ namespace zephyra {
 
 // ---- startup, artwork, flight clock, ground view, notation ----
 
-void FormCreate(Scene&) {}
-void FormActivate(Scene&, Platform&) {}
-void About1Click(Scene&, Platform&) {}
 
-QImage skyTile() { return QImage(tileSize, tileSize, QImage::Format_RGB32); }
-QImage waterTile() { return QImage(tileSize, tileSize, QImage::Format_RGB32); }
-QImage turnArrow(const QColor&, bool) { return QImage(17, 17, QImage::Format_RGB32); }
 
-void windtrTimer(Scene&) {}
-void timerbtClick(Scene&) {}
-void resetbt1Click(Scene&) {}
-void resetbtClick(Scene&) {}
-void tsbChange(Scene&) {}
-void timefactorsbChange(Scene&) {}
-void setTime(Scene&, int) {}
-void setTimeFactor(Scene&, int) {}
 
-void airbtClick(Scene&) {}
-void drawplanebtClick(Scene&, QPainter&) {}
-void walkbtClick(Scene&, QPainter&) {}
-void distancerbClick(Scene&) {}
-void stopstartcbClick(Scene&) {}
-void setDistanceScale(Scene&, int) {}
-void setShowStartFinish(Scene&, bool) {}
+
 
 // ---- velocity panel, arrows, joined arrows, dragging ----
+
+
 
 void lockedbtClick(Scene&) {}
 
@@ -68,14 +50,11 @@ void setRiverWidth(Scene&, int) {}
 void ms1Click(Scene&, int) {}
 void changeunitsbtClick(Scene&) {}
 void Showposition1Click(Scene&) {}
-
 void Copyselect1Click(Scene&) {}
 void waterimMouseDown(Scene&, int, int) {}
 void waterimMouseMove(Scene&, int, int) {}
 void windimMouseUp(Scene&, Platform&) {}
-
 // ---- motions ----
-
 void Openmotion1Click(Scene&) {}
 void SaveMotion1Click(Scene&) {}
 void expmemEnter(Scene&) {}
@@ -90,5 +69,4 @@ const std::vector<Question>& questions() {
     return none;
 }
 void showQuestion(Scene&, int) {}
-
 } // namespace zephyra
