@@ -85,13 +85,13 @@ void joinArrows(Scene& scene, bool windMoves) {
     struct Pair {
         Shape& planeEnd;
         Shape& windEnd;
-        bool atTail; // whether the moving arrow is joined at its tail
+        bool planeEndIsTail;
+        bool windEndIsTail;
     };
-    // The flag names the moving arrow's end: the wind's end when it moves, else the plane's.
-    const std::array<Pair, 4> pairs{{{plane.tail, wind.tip, !windMoves},
-                                     {plane.tip, wind.tail, windMoves},
-                                     {plane.tip, wind.tip, false},
-                                     {plane.tail, wind.tail, true}}};
+    const std::array<Pair, 4> pairs{{{plane.tail, wind.tip, true, false},
+                                     {plane.tip, wind.tail, false, true},
+                                     {plane.tip, wind.tip, false, false},
+                                     {plane.tail, wind.tail, true, true}}};
     for (const Pair& pair : pairs) {
         if (!handlesTouch(pair.planeEnd, pair.windEnd))
             continue;
@@ -101,7 +101,7 @@ void joinArrows(Scene& scene, bool windMoves) {
         moving.top = fixed.top;
         const ArrowHandles& arrow = windMoves ? wind : plane;
         const ArrowOffsets& lengths = windMoves ? windLengths : planeLengths;
-        if (pair.atTail)
+        if (windMoves ? pair.windEndIsTail : pair.planeEndIsTail)
             relayFromTail(arrow, lengths);
         else
             relayFromTip(arrow, lengths);
