@@ -30,16 +30,6 @@ namespace zephyra {
 
 
 
-void lockedbtClick(Scene&) {}
-
-Shape& shapeOf(Scene& scene, ShapeId) { return scene.planesh; }
-void planeshMouseDown(Scene&) {}
-void planeshMouseMove(Scene&, ShapeId, int, int) {}
-void windshmMouseMove(Scene&, ShapeId, int, int) {}
-void moveshMouseMove(Scene&, int, int) {}
-void planeimMouseUp(Scene&) {}
-void moveshMouseUp(Scene&) {}
-
 // ---- river, units, displacement, copy selection ----
 
 void ShowShore1Click(Scene&) {}
