@@ -91,22 +91,6 @@ void moveshMouseMove(Scene&, int, int) {}
 void planeimMouseUp(Scene&) {}
 void moveshMouseUp(Scene&) {}
 
-// ---- river, units, displacement, copy selection ----
-
-void ShowShore1Click(Scene&) {}
-void shoresbChange(Scene&) {}
-void plotshorebtClick(Scene&, QPainter&) {}
-void setRiverWidth(Scene&, int) {}
-
-void ms1Click(Scene&, int) {}
-void changeunitsbtClick(Scene&) {}
-void Showposition1Click(Scene&) {}
-
-void Copyselect1Click(Scene&) {}
-void waterimMouseDown(Scene&, int, int) {}
-void waterimMouseMove(Scene&, int, int) {}
-void windimMouseUp(Scene&, Platform&) {}
-
 // ---- motions ----
 
 void Openmotion1Click(Scene&) {}
