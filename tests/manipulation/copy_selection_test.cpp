@@ -94,18 +94,6 @@ TEST(CopySelectionTest, CopiesTheSelectedPixelsWhicheverWayItWasDragged) {
     }
 }
 
-TEST(CopySelectionTest, PartOutsideThePictureHasTheWindowColour) {
-    Scene scene = sceneWithPattern();
-    FakePlatform platform;
-    drag(scene, platform, {570, 510}, {590, 530});
-    ASSERT_EQ(platform.clipboard.size(), 1u);
-    const QImage& copied = platform.clipboard.front();
-    EXPECT_EQ(copied.pixel(7, 8), scene.waterim.pixel(577, 518));
-    EXPECT_EQ(copied.pixel(8, 8), windowColour);
-    EXPECT_EQ(copied.pixel(7, 9), windowColour);
-    EXPECT_EQ(copied.pixel(19, 19), windowColour);
-}
-
 TEST(CopySelectionTest, EmptySelectionLeavesTheClipboardAndHidesTheFrame) {
     const std::pair<QPoint, QPoint> clicks[] = {{{50, 60}, {50, 60}}, // no move at all
                                                 {{50, 60}, {90, 60}}, // no height

@@ -48,16 +48,6 @@ TEST(UnitsTest, CourseAndRiverLabelsKeepTheOldUnitUntilRecomputed) {
     EXPECT_EQ(scene.planelb.caption, QStringLiteral("Plane: 20.0 km/h [E]"));
 }
 
-TEST(UnitsTest, ChoosingTheUnitInForceAgainChangesNothing) {
-    Scene scene;
-    ms1Click(scene, unitsKmH);
-    const QString wind = scene.airlb.caption;
-    ms1Click(scene, unitsKmH);
-    EXPECT_EQ(scene.units1Caption, QStringLiteral("Units: km, h"));
-    EXPECT_EQ(scene.timeUnit, QStringLiteral(" h"));
-    EXPECT_EQ(scene.airlb.caption, wind);
-}
-
 TEST(DisplacementBoxTest, ToggleChangesOnlyVisibility) {
     Scene scene;
     scene.nslb.caption = QStringLiteral("   12.5 m [N]");
