@@ -30,20 +30,8 @@ namespace zephyra {
 
 
 
-// ---- river, units, displacement, copy selection ----
 
-void ShowShore1Click(Scene&) {}
-void shoresbChange(Scene&) {}
-void plotshorebtClick(Scene&, QPainter&) {}
-void setRiverWidth(Scene&, int) {}
 
-void ms1Click(Scene&, int) {}
-void changeunitsbtClick(Scene&) {}
-void Showposition1Click(Scene&) {}
-void Copyselect1Click(Scene&) {}
-void waterimMouseDown(Scene&, int, int) {}
-void waterimMouseMove(Scene&, int, int) {}
-void windimMouseUp(Scene&, Platform&) {}
 // ---- motions ----
 void Openmotion1Click(Scene&) {}
 void SaveMotion1Click(Scene&) {}
