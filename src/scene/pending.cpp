@@ -7,8 +7,6 @@
 #include "manipulation/dragging.h"
 #include "manipulation/river.h"
 #include "manipulation/units.h"
-#include "motions/motion_panel.h"
-#include "motions/questions.h"
 #include "scene/artwork.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
@@ -32,19 +30,4 @@ namespace zephyra {
 
 
 
-// ---- motions ----
-void Openmotion1Click(Scene&) {}
-void SaveMotion1Click(Scene&) {}
-void expmemEnter(Scene&) {}
-void lsbtClick(Scene&, Platform&) {}
-void ybtClick(Scene&, Platform&) {}
-void nbtClick(Scene&) {}
-void cancelbtClick(Scene&) {}
-void okbtClick(Scene&, Platform&) {}
-void expbtClick(Scene&, Platform&) {}
-const std::vector<Question>& questions() {
-    static const std::vector<Question> none;
-    return none;
-}
-void showQuestion(Scene&, int) {}
 } // namespace zephyra
