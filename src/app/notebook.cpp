@@ -31,6 +31,7 @@ QWidget* Notebook::addPage(const QString& caption, const QString& objectName) {
     page->setAutoFillBackground(true);
     pages_->addWidget(page);
     tabs_->addTab(caption);
+    placeChildren();
     return page;
 }
 
@@ -43,6 +44,11 @@ void Notebook::setCurrentIndex(int index) {
 }
 
 void Notebook::resizeEvent(QResizeEvent*) {
+    placeChildren();
+}
+
+// Also called before the first show, when resize events are still pending.
+void Notebook::placeChildren() {
     tabs_->setGeometry(2, 0, width() - 4, pageOrigin.y() - 3);
     pages_->setGeometry(pageOrigin.x(), pageOrigin.y(), width() - 2 * pageOrigin.x(),
                         height() - pageOrigin.y() - pageOrigin.x());

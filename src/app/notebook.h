@@ -29,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void placeChildren();
+
     QTabBar* tabs_;
     QStackedWidget* pages_;
 };
