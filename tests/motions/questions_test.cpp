@@ -28,24 +28,24 @@ std::set<int> differingFields(int itemA, int itemB) {
 } // namespace
 
 TEST(QuestionsTest, MenuHandlersAndLineCountsInMenuOrder) {
-    const std::tuple<QStringList, QString, int> expected[] = {
-        {{u"Introduction"_s, u"Move vectors"_s}, u"Movevectors1Click"_s, 7},
-        {{u"Introduction"_s, u"Move plane"_s}, u"Moveplane1Click"_s, 4},
-        {{u"Introduction"_s, u"Adding Vectors"_s}, u"AddingVectors1Click"_s, 4},
-        {{u"Introduction"_s, u"Subtracting Vectors"_s}, u"SubtractingVectors1Click"_s, 4},
-        {{u"Introduction"_s, u"Start/finish line"_s}, u"Startfinishline1Click"_s, 6},
-        {{u"Easy"_s, u"Find Resultant"_s}, u"FindResultant1Click"_s, 5},
-        {{u"Easy"_s, u"Find Wind Velocity"_s}, u"FindWindVelocity1Click"_s, 6},
-        {{u"Easy"_s, u"Find Plane Velocity"_s}, u"FindPlaneVelocity1Click"_s, 6},
-        {{u"Medium"_s, u"Where are you?"_s}, u"Whereareyou1Click"_s, 4},
-        {{u"Hard"_s, u"Where should I head?"_s}, u"WhereshouldIhead1Click"_s, 4},
-        {{u"Hard"_s, u"How fast is the wind?"_s}, u"Howfastisthewind1Click"_s, 5},
-        {{u"Worksheets"_s, u"Works sheet #1"_s, u"Full solution"_s, u"#1"_s}, u"N11Click"_s, 1},
-        {{u"Worksheets"_s, u"Works sheet #1"_s, u"Full solution"_s, u"#2"_s}, u"N21Click"_s, 1},
-        {{u"Worksheets"_s, u"Works sheet #1"_s, u"Full solution"_s, u"#3"_s}, u"N31Click"_s, 1},
-        {{u"Worksheets"_s, u"Works sheet #1"_s, u"Partial Solution"_s, u"#1"_s}, u"N12Click"_s, 2},
-        {{u"Worksheets"_s, u"Works sheet #1"_s, u"Partial Solution"_s, u"#2"_s}, u"N22Click"_s, 3},
-        {{u"Worksheets"_s, u"Works sheet #1"_s, u"Partial Solution"_s, u"#3"_s}, u"N32Click"_s, 2},
+    const std::tuple<QString, QString, int> expected[] = {
+        {u"Introduction/Move vectors"_s, u"Movevectors1Click"_s, 7},
+        {u"Introduction/Move plane"_s, u"Moveplane1Click"_s, 4},
+        {u"Introduction/Adding Vectors"_s, u"AddingVectors1Click"_s, 4},
+        {u"Introduction/Subtracting Vectors"_s, u"SubtractingVectors1Click"_s, 4},
+        {u"Introduction/Start/finish line"_s, u"Startfinishline1Click"_s, 6},
+        {u"Easy/Find Resultant"_s, u"FindResultant1Click"_s, 5},
+        {u"Easy/Find Wind Velocity"_s, u"FindWindVelocity1Click"_s, 6},
+        {u"Easy/Find Plane Velocity"_s, u"FindPlaneVelocity1Click"_s, 6},
+        {u"Medium/Where are you?"_s, u"Whereareyou1Click"_s, 4},
+        {u"Hard/Where should I head?"_s, u"WhereshouldIhead1Click"_s, 4},
+        {u"Hard/How fast is the wind?"_s, u"Howfastisthewind1Click"_s, 5},
+        {u"Worksheets/Works sheet #1/Full solution/#1"_s, u"N11Click"_s, 1},
+        {u"Worksheets/Works sheet #1/Full solution/#2"_s, u"N21Click"_s, 1},
+        {u"Worksheets/Works sheet #1/Full solution/#3"_s, u"N31Click"_s, 1},
+        {u"Worksheets/Works sheet #1/Partial Solution/#1"_s, u"N12Click"_s, 2},
+        {u"Worksheets/Works sheet #1/Partial Solution/#2"_s, u"N22Click"_s, 3},
+        {u"Worksheets/Works sheet #1/Partial Solution/#3"_s, u"N32Click"_s, 2},
     };
     ASSERT_EQ(questions().size(), std::size(expected));
     for (std::size_t i = 0; i < questions().size(); ++i) {
