@@ -25,8 +25,12 @@ QString decodeText(const QByteArray& bytes) {
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    QStringDecoder ansi(windows1252);
-    return ansi.isValid() ? ansi(bytes) : QString::fromLatin1(bytes);
+    // Opening the code page's converter costs far more than decoding a motion file.
+    static QStringDecoder ansi(windows1252);
+    if (!ansi.isValid())
+        return QString::fromLatin1(bytes);
+    ansi.resetState();
+    return ansi(bytes);
 }
 
 QByteArray encodeText(const QString& text) {
