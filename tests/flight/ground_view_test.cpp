@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace zephyra;
 
 namespace {
@@ -166,4 +168,20 @@ TEST_F(GroundView, CourseFollowsTheMarkers) {
     setDistanceScale(scene, 1);
     EXPECT_EQ(scene.courseAngle, 4.71238898038469);
     EXPECT_EQ(scene.directionlb.caption, QStringLiteral("Direction:    0.0  m [S]"));
+}
+
+TEST_F(GroundView, ExtremeShapePositionsStayDefined) {
+    const std::pair<int, int> extremes[] = {{INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}};
+    for (const auto [v, opposite] : extremes) {
+        scene.planesh.left = v;
+        scene.planesh.top = opposite;
+        scene.windShiftX = v;
+        scene.Startsh.left = v;
+        scene.stopsh.left = opposite;
+        scene.showStartFinish = true;
+        airbtClick(scene);
+        setDistanceScale(scene, scene.distanceScale == 1 ? 2 : 1);
+        EXPECT_FALSE(planeCentre(scene).x() > coordinateLimit) << v;
+        EXPECT_TRUE(scene.directionlb.caption.startsWith(QStringLiteral("Direction: "))) << v;
+    }
 }
