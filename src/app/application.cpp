@@ -1,11 +1,23 @@
 #include "app/application.h"
 
+#include "app/main_window.h"
+#include "app/qt_platform.h"
+
 #include <QApplication>
+#include <QStyleFactory>
 
 namespace zephyra {
 
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zephyra"));
+    QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    // One look on every desktop, so the designed layout holds everywhere.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QtPlatform platform;
+    Trelativefrm relativefrm(platform);
+    platform.setWindow(&relativefrm);
+    relativefrm.show();
     return app.exec();
 }
 

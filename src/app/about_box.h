@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+
+#include <functional>
+
+class QLabel;
+
+namespace zephyra {
+
+// The about box: product, version, a short comment, the logo and a link to the user guide.
+// A click anywhere on it closes it.
+class Taboutboxp : public QDialog {
+    Q_OBJECT
+public:
+    Taboutboxp(const QString& caption, const QString& productName, const QString& version,
+               const QUrl& guide, std::function<void(const QUrl&)> openLink, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The presenter's logo: a wind, a plane and a ground velocity added tip to tail.
+QImage aboutLogo(int size);
+
+} // namespace zephyra

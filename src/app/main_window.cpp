@@ -1,0 +1,84 @@
+#include "app/main_window.h"
+
+#include "app/notebook.h"
+#include "motions/motion_panel.h"
+#include "scene/artwork.h"
+#include "scene/startup.h"
+
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QTimer>
+
+namespace zephyra {
+
+Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("relativefrm"));
+    setWindowTitle(QStringLiteral("Zephyra"));
+    // Fixed single border: system menu, minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    const QColor blue(0, 0, 255), black(0, 0, 0), red(255, 0, 0);
+    turnArrows_ = {turnArrow(blue, false), turnArrow(blue, true), turnArrow(black, false),
+                   turnArrow(black, true), turnArrow(red, false), turnArrow(red, true)};
+
+    windtr_ = new QTimer(this);
+    windtr_->setObjectName(QStringLiteral("windtr"));
+    windtr_->setInterval(20);
+    windtr_->setTimerType(Qt::PreciseTimer); // the flight keeps real time
+    angletr_ = new QTimer(this);
+    angletr_->setObjectName(QStringLiteral("angletr"));
+    angletr_->setInterval(25);
+
+    buildControls();
+    buildMenu();
+    bindControls();
+    connectButtons();
+    connectBars();
+    connectPictures();
+    connectShapes();
+    connectMenu();
+    connectPanel();
+
+    handle([this] { FormCreate(scene_); });
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    centreOnScreen();
+}
+
+Trelativefrm::~Trelativefrm() = default;
+
+void Trelativefrm::centreOnScreen() {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+bool Trelativefrm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        // The about box is modal: open it once this activation has been handled.
+        QTimer::singleShot(0, this,
+                           [this] { handle([this] { FormActivate(scene_, platform_); }); });
+    }
+    return QMainWindow::event(event);
+}
+
+bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == controls_.value(QStringLiteral("expmem")) && event->type() == QEvent::FocusIn) {
+        // Entering the box, not the window or a closing menu handing the focus back.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            handle([this] { expmemEnter(scene_); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace zephyra

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/layout_table.h"
+#include "scene/scene.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+
+namespace zephyra {
+
+class Notebook;
+class Platform;
+class PictureView;
+class ShapeView;
+
+// The main window. It owns the scene; every widget is a projection of it. User input is
+// forwarded to the behaviour functions, and after each handled event project() brings
+// every widget in line with the scene again.
+class Trelativefrm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Trelativefrm(Platform& platform, QWidget* parent = nullptr);
+    ~Trelativefrm() override;
+
+    const Scene& scene() const { return scene_; }
+
+    // Brings every widget, check mark and timer in line with the scene, signals blocked.
+    void project();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Runs one handler on the scene, then projects it.
+    template <class Handler> void handle(Handler&& handler) {
+        std::forward<Handler>(handler)();
+        project();
+    }
+
+    void buildControls();
+    QWidget* buildControl(const ControlSpec& spec, QWidget* parent);
+    void buildDistanceItems(QWidget* group);
+    const QImage* pictureOf(const QString& name) const;
+    void bindControls();
+    void buildMenu();
+    void buildQuestionItems(QList<std::pair<QString, QMenu*>> menus);
+    void centreOnScreen();
+
+    void connectButtons();
+    void connectBars();
+    void connectPictures();
+    void connectShapes();
+    void connectMenu();
+    void connectPanel();
+    void onMenuItem(const QString& name, int tag);
+
+    void projectControlsPage();
+    void projectVelocitiesPage();
+    void projectGroundView();
+    void projectMotionPanel();
+    void projectMenuAndTimers();
+
+    template <class T> T* control(const char* name) const;
+
+    Scene scene_;
+    Platform& platform_;
+    bool activated_ = false;
+
+    QHash<QString, QWidget*> controls_;
+    QHash<QString, QAction*> actions_;
+    std::array<QImage, 6> turnArrows_;
+    std::vector<std::pair<QScrollBar*, ScrollBar Scene::*>> bars_;
+    std::vector<std::pair<QLabel*, Label Scene::*>> labels_;
+    std::vector<std::pair<ShapeView*, Shape Scene::*>> shapes_;
+    std::vector<PictureView*> pictures_;
+    std::vector<QRadioButton*> distanceItems_;
+    Notebook* notebook_ = nullptr;
+    QTimer* windtr_ = nullptr;
+    QTimer* angletr_ = nullptr;
+};
+
+template <class T> T* Trelativefrm::control(const char* name) const {
+    return qobject_cast<T*>(controls_.value(QLatin1String(name)));
+}
+
+} // namespace zephyra

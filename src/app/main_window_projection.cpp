@@ -1,0 +1,190 @@
+#include "app/main_window.h"
+
+#include "app/notebook.h"
+#include "app/picture_view.h"
+#include "app/shape_view.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace zephyra {
+
+namespace {
+
+// A hint or caption breaks its line at a carriage return.
+QString shownText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+void setChecked(QAbstractButton* button, bool on) {
+    const QSignalBlocker blocker(button);
+    button->setChecked(on);
+}
+
+void setTimerRunning(QTimer* timer, bool running) {
+    if (running && !timer->isActive())
+        timer->start();
+    else if (!running && timer->isActive())
+        timer->stop();
+}
+
+// The tails and tips are place-holders the logic reads; they never show.
+bool neverShown(const QString& name) {
+    static const QStringList placeHolders{QStringLiteral("windshb"),   QStringLiteral("windsht"),
+                                          QStringLiteral("planeshb"),  QStringLiteral("planesht"),
+                                          QStringLiteral("resultshb"), QStringLiteral("resultsht")};
+    return placeHolders.contains(name);
+}
+
+} // namespace
+
+void Trelativefrm::bindControls() {
+    const std::pair<const char*, ScrollBar Scene::*> bars[] = {
+        {"tsb", &Scene::tsb},
+        {"timefactorsb", &Scene::timefactorsb},
+        {"shoresb", &Scene::shoresb},
+        {"airspeedsb", &Scene::airspeedsb},
+        {"planespeedsb", &Scene::planespeedsb},
+        {"resultantsb", &Scene::resultantsb},
+        {"timesb", &Scene::timesb}};
+    for (const auto& [name, bar] : bars)
+        bars_.emplace_back(control<QScrollBar>(name), bar);
+
+    const std::pair<const char*, Label Scene::*> labels[] = {{"timelb", &Scene::timelb},
+                                                             {"timefactorlb", &Scene::timefactorlb},
+                                                             {"directionlb", &Scene::directionlb},
+                                                             {"shorelb", &Scene::shorelb},
+                                                             {"notelb", &Scene::notelb},
+                                                             {"airlb", &Scene::airlb},
+                                                             {"currentlb", &Scene::currentlb},
+                                                             {"planelb", &Scene::planelb},
+                                                             {"transportlb", &Scene::transportlb},
+                                                             {"rlb", &Scene::rlb},
+                                                             {"resultantlb", &Scene::resultantlb},
+                                                             {"nslb", &Scene::nslb},
+                                                             {"ewlb", &Scene::ewlb}};
+    for (const auto& [name, label] : labels)
+        labels_.emplace_back(control<QLabel>(name), label);
+
+    const std::pair<const char*, Shape Scene::*> shapes[] = {
+        {"planesh", &Scene::planesh},     {"Startsh", &Scene::Startsh},
+        {"stopsh", &Scene::stopsh},       {"windshm", &Scene::windshm},
+        {"planeshm", &Scene::planeshm},   {"resultshm", &Scene::resultshm},
+        {"movesh", &Scene::movesh},       {"windshb", &Scene::windshb},
+        {"windsht", &Scene::windsht},     {"planeshb", &Scene::planeshb},
+        {"planesht", &Scene::planesht},   {"resultshb", &Scene::resultshb},
+        {"resultsht", &Scene::resultsht}, {"copyshape", &Scene::copyshape}};
+    for (const auto& [name, shape] : shapes)
+        shapes_.emplace_back(control<ShapeView>(name), shape);
+
+    for (QWidget* widget : std::as_const(controls_))
+        if (auto* picture = qobject_cast<PictureView*>(widget))
+            pictures_.push_back(picture);
+}
+
+void Trelativefrm::project() {
+    for (const auto& [widget, member] : bars_) {
+        const ScrollBar& bar = scene_.*member;
+        const QSignalBlocker blocker(widget);
+        widget->setRange(bar.min, bar.max);
+        widget->setPageStep(bar.pageStep);
+        widget->setValue(bar.position);
+        widget->setVisible(bar.visible);
+    }
+    for (const auto& [widget, member] : labels_) {
+        const Label& label = scene_.*member;
+        widget->setText(shownText(label.caption));
+        widget->setVisible(label.visible);
+        if (!widget->wordWrap() && !(widget->alignment() & Qt::AlignHCenter)) {
+            // Sizes itself to its caption, growing to the right.
+            int width = 0;
+            for (const QString& line : widget->text().split(QLatin1Char('\n')))
+                width = std::max(width, widget->fontMetrics().horizontalAdvance(line));
+            widget->resize(width, widget->height());
+        }
+    }
+    projectControlsPage();
+    projectVelocitiesPage();
+    projectGroundView();
+    projectMotionPanel();
+    projectMenuAndTimers();
+}
+
+void Trelativefrm::projectControlsPage() {
+    control<QPushButton>("timerbt")->setText(scene_.timerbtCaption);
+    setChecked(control<QCheckBox>("repeatcb"), scene_.repeat);
+    setChecked(control<QCheckBox>("stopstartcb"), scene_.showStartFinish);
+    for (int index = 0; index < static_cast<int>(distanceItems_.size()); ++index) {
+        QRadioButton* item = distanceItems_[static_cast<std::size_t>(index)];
+        const QSignalBlocker blocker(item);
+        item->setAutoExclusive(false);
+        item->setChecked(index == scene_.distanceScale);
+        item->setAutoExclusive(true);
+    }
+    const QSignalBlocker blocker(notebook_);
+    notebook_->setCurrentIndex(scene_.notebookPage);
+    control<QWidget>("Panel1")->setEnabled(scene_.panel1Enabled);
+}
+
+void Trelativefrm::projectVelocitiesPage() {
+    const bool scaleShown = scene_.scaleControlsVisible || scene_.timesb.visible;
+    for (const char* name : {"smalllb", "scalelb", "largelb", "timesb"})
+        control<QWidget>(name)->setVisible(scaleShown);
+}
+
+void Trelativefrm::projectGroundView() {
+    for (const auto& [widget, member] : shapes_) {
+        const Shape& shape = scene_.*member;
+        widget->setGeometry(shape.left, shape.top, shape.width, shape.height);
+        widget->setVisible(shape.visible && !neverShown(widget->objectName()));
+        widget->setToolTip(shownText(shape.hint));
+    }
+    control<ShapeView>("Startsh")->setOutlineShown(scene_.markerOutlines);
+    control<ShapeView>("stopsh")->setOutlineShown(scene_.markerOutlines);
+    control<QWidget>("posgb")->setVisible(scene_.posgbVisible);
+    for (PictureView* picture : pictures_)
+        picture->update();
+}
+
+void Trelativefrm::projectMotionPanel() {
+    auto* panel = control<QGroupBox>("expgb");
+    panel->setTitle(scene_.expgbCaption);
+    panel->setVisible(scene_.expgbVisible);
+    auto* memo = control<QPlainTextEdit>("expmem");
+    if (memo->toPlainText() != scene_.expmemText) {
+        const QSignalBlocker blocker(memo);
+        memo->setPlainText(scene_.expmemText);
+    }
+    memo->setReadOnly(scene_.expmemReadOnly);
+    control<QPushButton>("lsbt")->setText(scene_.lsbtCaption);
+    control<QWidget>("yngb")->setVisible(scene_.yngbVisible);
+    control<QWidget>("qb")->setVisible(scene_.qbVisible);
+}
+
+void Trelativefrm::projectMenuAndTimers() {
+    const std::pair<const char*, bool> checks[] = {{"Showvectors1", scene_.showVectors},
+                                                   {"ShowShore1", scene_.showRiver},
+                                                   {"Showposition1", scene_.showDisplacement},
+                                                   {"Copyselect1", scene_.copySelect}};
+    for (const auto& [name, on] : checks) {
+        QAction* action = actions_.value(QLatin1String(name));
+        const QSignalBlocker blocker(action);
+        action->setChecked(on);
+    }
+    actions_.value(QStringLiteral("Units1"))->menu()->setTitle(scene_.units1Caption);
+    setTimerRunning(windtr_, scene_.running);
+    setTimerRunning(angletr_, scene_.angletrEnabled);
+}
+
+} // namespace zephyra

@@ -1,0 +1,67 @@
+#include "app/notebook.h"
+
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+namespace zephyra {
+
+Notebook::Notebook(QWidget* parent)
+    : QWidget(parent), tabs_(new QTabBar(this)), pages_(new QStackedWidget(this)) {
+    QFont tabFont(QStringLiteral("sans-serif"));
+    tabFont.setPixelSize(11);
+    tabFont.setBold(false);
+    tabs_->setFont(tabFont);
+    tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        pages_->setCurrentIndex(index);
+        Q_EMIT currentChanged(index);
+    });
+}
+
+QWidget* Notebook::addPage(const QString& caption, const QString& objectName) {
+    auto* page = new QWidget(pages_);
+    page->setObjectName(objectName);
+    // Pages wear the desktop's own dialog colour, not the panel's khaki around them.
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, QColor(240, 240, 240));
+    page->setPalette(palette);
+    page->setAutoFillBackground(true);
+    pages_->addWidget(page);
+    tabs_->addTab(caption);
+    placeChildren();
+    return page;
+}
+
+int Notebook::currentIndex() const {
+    return tabs_->currentIndex();
+}
+
+void Notebook::setCurrentIndex(int index) {
+    tabs_->setCurrentIndex(index);
+}
+
+void Notebook::resizeEvent(QResizeEvent*) {
+    placeChildren();
+}
+
+// Also called before the first show, when resize events are still pending.
+void Notebook::placeChildren() {
+    tabs_->setGeometry(2, 0, width() - 4, pageOrigin.y() - 3);
+    pages_->setGeometry(pageOrigin.x(), pageOrigin.y(), width() - 2 * pageOrigin.x(),
+                        height() - pageOrigin.y() - pageOrigin.x());
+}
+
+void Notebook::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = QRect(0, pageOrigin.y() - 4, width(), height() - pageOrigin.y() + 4);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = tabs_->sizeHint();
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}
+
+} // namespace zephyra

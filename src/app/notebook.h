@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QStackedWidget;
+class QTabBar;
+
+namespace zephyra {
+
+// A tabbed notebook whose pages have a fixed client area: each page starts at (4, 25)
+// inside the notebook, so controls placed on a page land where they were designed.
+class Notebook : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QPoint pageOrigin{4, 25};
+
+    explicit Notebook(QWidget* parent);
+
+    QWidget* addPage(const QString& caption, const QString& objectName);
+    int currentIndex() const;
+    void setCurrentIndex(int index);
+    QTabBar* tabBar() const { return tabs_; }
+
+Q_SIGNALS:
+    void currentChanged(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void placeChildren();
+
+    QTabBar* tabs_;
+    QStackedWidget* pages_;
+};
+
+} // namespace zephyra

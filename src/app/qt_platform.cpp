@@ -1,0 +1,68 @@
+#include "app/qt_platform.h"
+
+#include "app/about_box.h"
+#include "app/guide_location.h"
+#include "scene/scene.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace zephyra {
+
+QString dialogFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries << QStringLiteral("%1 (%2)").arg(
+            parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    return entries.isEmpty() ? filter : entries.join(QLatin1String(";;"));
+}
+
+void QtPlatform::showAbout(const Scene& scene) {
+    Taboutboxp about(
+        scene.aboutCaption, scene.aboutProductName, scene.aboutVersion, guideUrl(),
+        [this](const QUrl& url) { openUrl(url); }, window_);
+    about.exec();
+}
+
+void QtPlatform::showError(const QString& message) {
+    QMessageBox::critical(window_, QStringLiteral("Zephyra"), message);
+}
+
+std::optional<QString> QtPlatform::askFileName(bool save, const QString& folder,
+                                               const QString& filter,
+                                               const QString& defaultExtension) {
+    QFileDialog dialog(window_, QString(), folder, dialogFilter(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QString suffix = defaultExtension;
+    if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPlatform::openFileName(const QString& folder, const QString& filter,
+                                                const QString& defaultExtension) {
+    return askFileName(false, folder, filter, defaultExtension);
+}
+
+std::optional<QString> QtPlatform::saveFileName(const QString& folder, const QString& filter,
+                                                const QString& defaultExtension) {
+    return askFileName(true, folder, filter, defaultExtension);
+}
+
+void QtPlatform::setClipboardImage(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void QtPlatform::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace zephyra

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "scene/platform.h"
+
+class QWidget;
+
+namespace zephyra {
+
+// The platform as the desktop provides it: modal boxes and dialogs over the main window,
+// the system clipboard and the browser.
+class QtPlatform : public Platform {
+public:
+    // The dialogs are modal to window; set it once the window exists.
+    void setWindow(QWidget* window) { window_ = window; }
+
+    void showAbout(const Scene& scene) override;
+    void showError(const QString& message) override;
+    std::optional<QString> openFileName(const QString& folder, const QString& filter,
+                                        const QString& defaultExtension) override;
+    std::optional<QString> saveFileName(const QString& folder, const QString& filter,
+                                        const QString& defaultExtension) override;
+    void setClipboardImage(const QImage& image) override;
+    void openUrl(const QUrl& url) override;
+
+private:
+    std::optional<QString> askFileName(bool save, const QString& folder, const QString& filter,
+                                       const QString& defaultExtension);
+    QWidget* window_ = nullptr;
+};
+
+// "Relative Motion|*.rel" as a Qt dialog filter: "Relative Motion (*.rel)".
+QString dialogFilter(const QString& filter);
+
+} // namespace zephyra

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace zephyra {
+
+// How a shape floating over the ground view (or a rule on a page) is painted.
+struct ShapeStyle {
+    enum Form { Circle, Square, Rectangle };
+    Form form = Circle;
+    QColor fill;    // invalid: no fill
+    QColor outline; // invalid: no outline
+    bool dottedOutline = false;
+};
+
+// A small shape that takes the mouse over its whole rectangle, even where nothing is
+// painted, and reports it relative to its own top-left corner.
+class ShapeView : public QWidget {
+    Q_OBJECT
+public:
+    ShapeView(const ShapeStyle& style, QWidget* parent);
+
+    // A marker whose outline is switched off is an invisible handle.
+    void setOutlineShown(bool shown);
+
+Q_SIGNALS:
+    void pressed(QPoint at);
+    void moved(QPoint at);
+    void released(QPoint at);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ShapeStyle style_;
+    bool outlineShown_ = true;
+};
+
+} // namespace zephyra

@@ -1,0 +1,180 @@
+// The window driven through real input: mouse clicks, keys, menu items and timer ticks.
+#include "app/main_window.h"
+#include "support/fake_platform.h"
+#include "support/printers.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zephyra::Trelativefrm;
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <class T = QWidget> T* find(const char* name) {
+        auto* found = window.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString text(const char* name) { return find<QLabel>(name)->text(); }
+    void choose(const char* item) { find<QAction>(item)->trigger(); }
+
+    FakePlatform platform;
+    Trelativefrm window{platform};
+};
+
+TEST_F(Window, HasAFixedClientAreaOf792By546BelowTheMenuAndNoMaximise) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zephyra"));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(792, 546));
+    EXPECT_EQ(window.centralWidget()->y(), window.menuBar()->height());
+    EXPECT_EQ(window.height(), window.menuBar()->height() + 546);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+
+    window.resize(1000, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.centralWidget()->size(), QSize(792, 546));
+}
+
+TEST_F(Window, ExitClosesWithoutAPrompt) {
+    choose("Exit1");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(Window, StartWithTheMouseFliesAndTheTimeAdvances) {
+    auto* start = find<QPushButton>("timerbt");
+    EXPECT_EQ(start->text(), QStringLiteral("&Start"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    EXPECT_EQ(start->text(), QStringLiteral("&Stop"));
+    EXPECT_TRUE(window.scene().running);
+    EXPECT_TRUE(find<QTimer>("windtr")->isActive());
+    EXPECT_EQ(find<QTimer>("windtr")->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(find<QTimer>("windtr")->interval(), 20);
+
+    auto* time = find<QScrollBar>("tsb");
+    QTRY_VERIFY(time->value() >= 10);
+    EXPECT_EQ(time->value() % 2, 0); // factor 2: two hundredths a tick
+    EXPECT_NE(text("timelb"), QStringLiteral("Time: 0.00 s"));
+    EXPECT_TRUE(find("planesh")->isHidden());
+
+    QTest::mouseClick(start, Qt::LeftButton);
+    EXPECT_EQ(start->text(), QStringLiteral("&Continue"));
+    EXPECT_FALSE(find<QTimer>("windtr")->isActive());
+    const int stopped = time->value();
+    QTest::qWait(60);
+    EXPECT_EQ(time->value(), stopped);
+}
+
+TEST_F(Window, ArrowKeysStepTheTimeSliderTheNaturalWay) {
+    auto* time = find<QScrollBar>("tsb");
+    time->setFocus();
+    QTest::keyClick(time, Qt::Key_Right);
+    EXPECT_EQ(time->value(), 1);
+    EXPECT_EQ(window.scene().tsb.position, 1);
+    QTest::keyClick(time, Qt::Key_Right);
+    QTest::keyClick(time, Qt::Key_Left);
+    EXPECT_EQ(window.scene().tsb.position, 1);
+    EXPECT_EQ(text("timelb"), QStringLiteral("Time: 0.01 s"));
+}
+
+// A screen reader sets a bar's value directly; the same reaction must run.
+TEST_F(Window, ASpeedSetWithoutTheMouseRelabelsTheWind) {
+    find<QScrollBar>("airspeedsb")->setValue(201);
+    EXPECT_EQ(window.scene().airspeedsb.position, 201);
+    EXPECT_EQ(text("airlb"), QStringLiteral("Wind: 20.1 m/s [E]"));
+}
+
+TEST_F(Window, FirstActivationShowsTheAboutBoxOnce) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(platform.aboutShown, 1);
+    EXPECT_TRUE(window.scene().showVectors);
+    EXPECT_TRUE(find<QAction>("Showvectors1")->isChecked());
+    EXPECT_TRUE(text("notelb").startsWith(QStringLiteral("Note: \nPlane: ")));
+
+    QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&window, &deactivate);
+    QCoreApplication::sendEvent(&window, &activate);
+    QTest::qWait(20);
+    EXPECT_EQ(platform.aboutShown, 1);
+
+    choose("About1");
+    EXPECT_EQ(platform.aboutShown, 2);
+}
+
+TEST_F(Window, TailAndTipHandlesNeverShowWhateverTheOptions) {
+    const char* placeHolders[] = {"windshb",  "windsht",   "planeshb",
+                                  "planesht", "resultshb", "resultsht"};
+    for (const char* option : {"Showvectors1", "ShowShore1", "Showposition1", "Showvectors1",
+                               "Copyselect1", "Showvectors1"}) {
+        choose(option);
+        for (const char* name : placeHolders)
+            EXPECT_TRUE(find(name)->isHidden()) << name << " after " << option;
+    }
+    // Show Vectors was chosen three times: the middles show.
+    EXPECT_TRUE(window.scene().showVectors);
+    for (const char* name : {"windshm", "planeshm", "resultshm", "movesh", "timesb"})
+        EXPECT_FALSE(find(name)->isHidden()) << name;
+}
+
+TEST_F(Window, CheckItemsFollowTheSceneAndUnitsRelabel) {
+    choose("Showposition1");
+    EXPECT_TRUE(find<QAction>("Showposition1")->isChecked());
+    EXPECT_FALSE(find("posgb")->isHidden());
+    choose("Showposition1");
+    EXPECT_FALSE(find<QAction>("Showposition1")->isChecked());
+    EXPECT_TRUE(find("posgb")->isHidden());
+
+    choose("kmh1");
+    EXPECT_EQ(find<QAction>("Units1")->text(), QStringLiteral("Units: km, h"));
+    EXPECT_EQ(text("timelb"), QStringLiteral("Time: 0.00 h"));
+    EXPECT_EQ(text("airlb"), QStringLiteral("Wind: 20.0 km/h [E]"));
+}
+
+TEST_F(Window, QuestionsMenuOffersSeventeenItemsThatOpenThePanel) {
+    const char* items[] = {"Movevectors1",
+                           "Moveplane1",
+                           "AddingVectors1",
+                           "SubtractingVectors1",
+                           "Startfinishline1",
+                           "FindResultant1",
+                           "FindWindVelocity1",
+                           "FindPlaneVelocity1",
+                           "Whereareyou1",
+                           "WhereshouldIhead1",
+                           "Howfastisthewind1",
+                           "N11",
+                           "N21",
+                           "N31",
+                           "N12",
+                           "N22",
+                           "N32"};
+    for (const char* item : items)
+        ASSERT_NE(window.findChild<QAction*>(QLatin1String(item)), nullptr) << item;
+    EXPECT_EQ(find<QAction>("Startfinishline1")->text(), QStringLiteral("Start/finish line"));
+
+    choose("Moveplane1");
+    EXPECT_FALSE(find("expgb")->isHidden());
+    EXPECT_FALSE(find("qb")->isHidden());
+    QTest::mouseClick(find<QPushButton>("okbt"), Qt::LeftButton);
+    EXPECT_TRUE(find("expgb")->isHidden());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+} // namespace
