@@ -18,9 +18,10 @@ using namespace zephyra;
 
 TEST(AboutBox, ShowsItsTextsAndAnyClickClosesIt) {
     std::vector<QUrl> opened;
-    Taboutboxp about(QStringLiteral("Zephyra About"), QStringLiteral("Product Name: Zephyra"),
-                     QStringLiteral("Version 1.2"), guideUrl(),
-                     [&](const QUrl& url) { opened.push_back(url); }, nullptr);
+    Taboutboxp about(
+        QStringLiteral("Zephyra About"), QStringLiteral("Product Name: Zephyra"),
+        QStringLiteral("Version 1.2"), guideUrl(), [&](const QUrl& url) { opened.push_back(url); },
+        nullptr);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Zephyra About"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
               QStringLiteral("Product Name: Zephyra"));
@@ -38,8 +39,9 @@ TEST(AboutBox, ShowsItsTextsAndAnyClickClosesIt) {
 
 TEST(AboutBox, TheLinkOpensTheUserGuide) {
     std::vector<QUrl> opened;
-    Taboutboxp about(QStringLiteral("Zephyra About"), QString(), QString(), guideUrl(),
-                     [&](const QUrl& url) { opened.push_back(url); }, nullptr);
+    Taboutboxp about(
+        QStringLiteral("Zephyra About"), QString(), QString(), guideUrl(),
+        [&](const QUrl& url) { opened.push_back(url); }, nullptr);
     about.show();
     auto* link = about.findChild<QLabel*>(QStringLiteral("guideLink"));
     ASSERT_NE(link, nullptr);
@@ -94,8 +96,7 @@ TEST(Clipboard, HoldsTheSamePixelsThatWerePut) {
             picture.setPixel(x, y, qRgb(x * 8, y * 15, (x + y) % 2 ? 255 : 0));
     QtPlatform platform;
     platform.setClipboardImage(picture);
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              picture);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
 }
 
 } // namespace
