@@ -10,8 +10,10 @@ namespace zephyra {
 struct Scene;
 
 struct Question {
-    QString menuPath; // e.g. "Introduction/Move vectors", for menus and tests
-    QString handler;  // e.g. "Movevectors1Click"
+    // Submenus of "Questions", then the item's caption: {"Introduction", "Move vectors"}.
+    // A list, since a caption may hold a '/' ("Start/finish line").
+    QStringList menuPath;
+    QString handler; // e.g. "Movevectors1Click"
     QStringList lines;
     QString record;
 };

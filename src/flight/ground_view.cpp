@@ -1,0 +1,125 @@
+#include "flight/ground_view.h"
+
+#include "flight/figures.h"
+#include "manipulation/river.h"
+#include "scene/scene.h"
+#include "vectors/arrows.h"
+#include "vectors/notation.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zephyra {
+
+namespace {
+
+const QColor strokeTan(169, 150, 109);
+const QColor courseYellow(255, 255, 0);
+const QColor courseGreen(0, 128, 0);
+const QColor courseRed(255, 0, 0);
+
+// Wide lines end round, as the designed drawing's pens do.
+QPen coursePen(const QColor& colour) {
+    return QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void drawCourse(const Scene& scene, QPainter& canvas) {
+    const CourseFigure course =
+        courseFigure(pictureCentre(scene.Startsh), pictureCentre(scene.stopsh));
+    canvas.setPen(coursePen(courseYellow));
+    canvas.drawLine(course.line);
+    canvas.setPen(coursePen(courseGreen));
+    canvas.drawLines(course.startCross.data(), static_cast<int>(course.startCross.size()));
+    canvas.setPen(coursePen(courseRed));
+    canvas.drawLines(course.finishCross.data(), static_cast<int>(course.finishCross.size()));
+    canvas.setPen(QPen(Qt::black, 1));
+}
+
+// Course angle and label from the markers' corners (both markers are the same size).
+void composeCourse(Scene& scene) {
+    const int dx = scene.stopsh.left - scene.Startsh.left;
+    const int dyUp = scene.Startsh.top - scene.stopsh.top;
+    const double distance =
+        std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dyUp) * dyUp) *
+        currentMetresPerPixel(scene);
+    scene.courseAngle = normaliseAngle(angleFromOffset(dx, dyUp, false));
+    scene.directionlb.caption = courseLabel(distance, scene.courseAngle, scene.distanceUnit);
+}
+
+} // namespace
+
+void airbtClick(Scene& scene) {
+    QPainter canvas(&scene.waterim);
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setBrush(Qt::white);
+
+    if (scene.airim.isNull())
+        canvas.fillRect(scene.waterim.rect(), Qt::white);
+    for (const QRect& tile :
+         tileRects(scene.windShiftX, scene.windShiftY, scene.airim.size(), scene.waterim.size()))
+        canvas.drawImage(tile, scene.airim);
+    if (scene.showRiver)
+        plotshorebtClick(scene, canvas);
+    if (scene.showStartFinish)
+        drawCourse(scene, canvas);
+    if (scene.showVectors)
+        drawvectorbtClick(scene, canvas);
+    drawplanebtClick(scene, canvas);
+}
+
+void drawplanebtClick(Scene& scene, QPainter& canvas) {
+    canvas.setBrush(Qt::black);
+    if (scene.showRiver) {
+        walkbtClick(scene, canvas);
+    } else {
+        const QPoint centre = planeCentre(scene);
+        canvas.drawPolygon(planePolygon(centre, scene.planeAngle));
+        canvas.setBrush(Qt::white);
+        canvas.drawEllipse(boxInside(cockpitCorners(centre, scene.planeAngle)));
+    }
+    canvas.setBrush(Qt::white);
+}
+
+void walkbtClick(Scene& scene, QPainter& canvas) {
+    const QPoint centre = planeCentre(scene);
+    scene.strokePoints = strokeCentres(centre, scene.planeAngle, scene.animationPhase);
+    canvas.drawPolygon(riverHull(centre, scene.planeAngle));
+    canvas.setBrush(strokeTan);
+    for (const QPoint& stroke : scene.strokePoints)
+        canvas.drawEllipse(boxInside(strokeCorners(stroke)));
+    canvas.setBrush(Qt::black);
+}
+
+void distancerbClick(Scene& scene) {
+    const double width = scene.shoresb.position * currentMetresPerPixel(scene);
+    scene.shorelb.caption = QStringLiteral("River Width: ") + fixedText(width, 5, 1);
+    composeCourse(scene);
+}
+
+void stopstartcbClick(Scene& scene) {
+    scene.Startsh.visible = scene.showStartFinish;
+    scene.stopsh.visible = scene.showStartFinish;
+    scene.directionlb.visible = scene.showStartFinish;
+    airbtClick(scene);
+}
+
+void setDistanceScale(Scene& scene, int index) {
+    // Like a radio group: below the first item means none selected, past the last is the last.
+    const int last = static_cast<int>(scene.metresPerPixel.size()) - 1;
+    const int clamped = std::clamp(index, -1, last);
+    if (clamped == scene.distanceScale)
+        return;
+    scene.distanceScale = clamped;
+    distancerbClick(scene);
+}
+
+void setShowStartFinish(Scene& scene, bool on) {
+    setChecked(scene.showStartFinish, on, [&] { stopstartcbClick(scene); });
+}
+
+} // namespace zephyra

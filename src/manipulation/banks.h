@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+#include <QRgb>
+
+#include <array>
+
+namespace zephyra {
+
+// The banks share the colour of the right-hand panel.
+inline constexpr QRgb bankColour = qRgb(169, 150, 109);
+
+// The pixels the two river banks cover on the ground view, outline included: the upper
+// bank first, then the lower. The water between them is a band centred on the row
+// waterimHeight / 2, riverWidth rows wide rounded down to an even number.
+std::array<QRect, 2> bankRects(int riverWidth);
+
+} // namespace zephyra

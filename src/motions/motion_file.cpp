@@ -1,0 +1,180 @@
+#include "motions/motion_file.h"
+
+#include "motions/motion_record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cerrno>
+
+namespace zephyra {
+
+namespace {
+
+constexpr char windows1252[] = "windows-1252";
+constexpr char lineEnd[] = "\r\n";
+// Motion files are a few hundred bytes; reading stops here so no file can exhaust memory.
+constexpr qint64 readLimit = 16 * 1024 * 1024;
+
+QString decodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder ansi(windows1252);
+    return ansi.isValid() ? ansi(bytes) : QString::fromLatin1(bytes);
+}
+
+QByteArray encodeText(const QString& text) {
+    QStringEncoder ansi(windows1252);
+    if (ansi.isValid()) {
+        QByteArray bytes = ansi(text);
+        if (!ansi.hasError())
+            return bytes;
+    }
+    return text.toUtf8();
+}
+
+// A missing folder in the path is a bad name, not a missing file. Writing creates the
+// file, so a folder that exists but takes no new file refuses access.
+int refineOpenError(int errnoValue, const QString& path, bool writing) {
+    if (errnoValue == ENOENT && !QFileInfo(path).absoluteDir().exists())
+        return ENOTDIR;
+    if (errnoValue == ENOENT && writing)
+        return EACCES;
+    return errnoValue == 0 ? EIO : errnoValue;
+}
+
+// A failure that left no error number is still reported, as an I/O error.
+QString failureMessage(int errnoValue) {
+    return fileErrorMessage(errnoValue == 0 ? EIO : errnoValue);
+}
+
+} // namespace
+
+MotionFileText parseMotionFile(const QByteArray& bytes) {
+    QStringList lines = decodeText(bytes).split(u'\n');
+    // A final line end closes the last line; it does not start another.
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+
+    MotionFileText result;
+    const qsizetype header = lines.indexOf(motionHeader);
+    result.explanation = header < 0 ? lines : lines.first(header);
+    const qsizetype firstData = header < 0 ? lines.size() : header + 1;
+    if (firstData >= lines.size()) {
+        result.record = QStringLiteral(" ");
+        return result;
+    }
+    for (qsizetype i = firstData; i < lines.size(); ++i)
+        result.record += u' ' + lines[i];
+    return result;
+}
+
+QByteArray motionFileBytes(const QString& explanation, const Scene& scene) {
+    QString text = explanation;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QByteArray bytes = encodeText(text).replace('\n', lineEnd);
+    bytes += lineEnd;
+    bytes += QByteArray(motionHeader.data(), motionHeader.size()) + lineEnd;
+    for (const QString& line : motionRecordLines(scene))
+        bytes += line.toLatin1() + lineEnd;
+    return bytes;
+}
+
+QString fileErrorMessage(int errnoValue) {
+    switch (errnoValue) {
+    case ENOENT:
+        return QStringLiteral("File not found");
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EINVAL:
+    case ELOOP:
+        return QStringLiteral("Invalid filename");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Too many open files");
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+    case ETXTBSY:
+        return QStringLiteral("File access denied");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("Disk full");
+    default:
+        return QStringLiteral("I/O error %1").arg(errnoValue);
+    }
+}
+
+MotionFileRead readMotionFile(const QString& path) {
+    MotionFileRead result;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = fileErrorMessage(EISDIR);
+        return result;
+    }
+    // Pipes and devices could block or never end: only plain files are motion files.
+    if (info.exists() && !info.isFile()) {
+        result.error = fileErrorMessage(EACCES);
+        return result;
+    }
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = fileErrorMessage(refineOpenError(errno, path, false));
+        return result;
+    }
+    QByteArray bytes;
+    char buffer[4096];
+    while (bytes.size() < readLimit) {
+        errno = 0;
+        const qint64 count = file.read(buffer, sizeof buffer);
+        if (count < 0) {
+            result.error = failureMessage(errno);
+            return result;
+        }
+        if (count == 0)
+            break;
+        bytes.append(buffer, count);
+    }
+    result.text = parseMotionFile(bytes);
+    return result;
+}
+
+QString writeMotionFile(const QString& path, const QString& explanation, const Scene& scene) {
+    if (path.isEmpty())
+        return fileErrorMessage(EINVAL);
+    if (QFileInfo(path).isDir())
+        return fileErrorMessage(EISDIR);
+    const QByteArray bytes = motionFileBytes(explanation, scene);
+    QSaveFile file(path);
+    errno = 0;
+    // Unbuffered, so a short write shows here: a buffered flush that fails inside
+    // commit() goes unreported and would replace the earlier file with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fileErrorMessage(refineOpenError(errno, path, true));
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
+        file.cancelWriting();
+        return failureMessage(error);
+    }
+    errno = 0;
+    if (!file.commit())
+        return failureMessage(errno);
+    return {};
+}
+
+} // namespace zephyra

@@ -1,0 +1,62 @@
+#include "scene/startup.h"
+
+#include "flight/flight_clock.h"
+#include "flight/ground_view.h"
+#include "scene/platform.h"
+#include "scene/scene.h"
+#include "vectors/arrows.h"
+#include "vectors/velocity_panel.h"
+
+namespace zephyra {
+
+namespace {
+
+QString noteText() {
+    const QChar cr(u'\r');
+    return QStringLiteral("Note: ") + cr +
+           QStringLiteral("Plane: Velocity of plane relative to the air. (black)") + cr +
+           QStringLiteral("Wind: Velocity of the air relative to the ground. (blue)") + cr +
+           QStringLiteral("The Ground Velocity (red) in the program is not used in the "
+                          "calculation of the plane motion.") +
+           QStringLiteral(" It is used as a way to measure what the resultant vector should be.") +
+           QStringLiteral(" The only vectors that affect the motion of the plane is the Wind and "
+                          "the Plane velocity.");
+}
+
+} // namespace
+
+void FormCreate(Scene& scene) {
+    scene.distanceUnit = QStringLiteral(" m");
+    scene.speedUnit = QStringLiteral(" m/s");
+    scene.timeUnit = QStringLiteral(" s");
+    scene.metresPerPixel = {0.2, 0.4, 1, 2, 4, 10};
+    setGroundSpeed(scene, 200);
+    // The markers show only as the crosses the ground view draws; the shapes still take the mouse.
+    scene.markerOutlines = false;
+    scene.vectorsJoined = false;
+    resetbtClick(scene);
+    airbtClick(scene);
+}
+
+void FormActivate(Scene& scene, Platform& platform) {
+    // The about box and the file dialogs are modal, so the window becomes newly active only
+    // once; a toolkit that reports activation again must not show the about box again.
+    if (scene.activated)
+        return;
+    scene.activated = true;
+
+    scene.aim = scene.airim.copy();
+    scene.aboutCaption = QStringLiteral("Zephyra About");
+    scene.aboutVersion = QStringLiteral("Version 1.2");
+    scene.aboutProductName = QStringLiteral("Product Name: Zephyra");
+    platform.showAbout(scene);
+    scene.notelb.caption = noteText();
+    Showvectors1Click(scene);
+    scene.notebookPage = 0;
+}
+
+void About1Click(Scene& scene, Platform& platform) {
+    platform.showAbout(scene);
+}
+
+} // namespace zephyra

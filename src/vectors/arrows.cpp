@@ -1,0 +1,45 @@
+#include "vectors/arrows.h"
+
+#include "flight/ground_view.h"
+#include "scene/scene.h"
+#include "vectors/arrow_geometry.h"
+#include "vectors/vector_parts.h"
+
+#include <QPainter>
+
+namespace zephyra {
+
+void drawvectorbtClick(Scene& scene) {
+    QPainter canvas(&scene.waterim);
+    drawvectorbtClick(scene, canvas);
+}
+
+// Wind, plane, then ground, so later arrows cover earlier ones where they cross.
+void drawvectorbtClick(Scene& scene, QPainter& canvas) {
+    const double k = arrowFactor(scene);
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    for (const VectorParts& parts : vectorParts) {
+        canvas.setPen(QPen(QColor(parts.colour), 2));
+        const ArrowStrokes arrow =
+            arrowStrokes(handleCentre(scene.*parts.middle), (scene.*parts.speedBar).position,
+                         scene.*parts.angle, k);
+        canvas.drawLine(arrow.shaft);
+        canvas.drawLine(arrow.head[0]);
+        canvas.drawLine(arrow.head[1]);
+    }
+    canvas.setPen(QPen(Qt::black, 1));
+}
+
+void Showvectors1Click(Scene& scene) {
+    scene.showVectors = !scene.showVectors;
+    const bool on = scene.showVectors;
+    scene.planeshm.visible = on;
+    scene.windshm.visible = on;
+    scene.movesh.visible = on;
+    scene.resultshm.visible = on;
+    airbtClick(scene);
+    scene.scaleControlsVisible = on;
+    scene.timesb.visible = on;
+}
+
+} // namespace zephyra

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace zephyra {
+
+// Draws a direction dial on its own picture: a white face framed in the vector's colour, a
+// circle of radius 45 about the centre and a headless radius line towards angle.
+void drawDial(QImage& dial, const QColor& colour, double angle);
+
+} // namespace zephyra

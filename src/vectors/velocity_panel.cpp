@@ -1,0 +1,167 @@
+#include "vectors/velocity_panel.h"
+
+#include "flight/ground_view.h"
+#include "flight/joined_arrows.h"
+#include "scene/scene.h"
+#include "vectors/arrow_geometry.h"
+#include "vectors/dial.h"
+#include "vectors/notation.h"
+#include "vectors/vector_parts.h"
+
+namespace zephyra {
+
+namespace {
+
+// One fine turn of a held turn button: 0.01 degree.
+constexpr double turnStep = 0.00017453292519943296;
+constexpr int turnButtonCount = 6;
+
+void composeLabel(Scene& scene, Vector v) {
+    const VectorParts& parts = partsOf(v);
+    (scene.*parts.label).caption =
+        velocityLabel(QString(parts.prefix), (scene.*parts.speedBar).position, scene.speedUnit,
+                      (scene.*parts.directionText).caption);
+}
+
+// The ground arrow turns and grows about its tail handle.
+void placeGroundHandles(Scene& scene) {
+    const double length = scene.resultantsb.position * arrowFactor(scene);
+    const QPoint tail(scene.resultshb.left, scene.resultshb.top);
+    const QPoint middle = tail + screenOffset(scene.groundAngle, length);
+    const QPoint tip = tail + screenOffset(scene.groundAngle, 2 * length);
+    scene.resultshm.left = middle.x();
+    scene.resultshm.top = middle.y();
+    scene.resultsht.left = tip.x();
+    scene.resultsht.top = tip.y();
+}
+
+void directionRoutine(Scene& scene, Vector v) {
+    const VectorParts& parts = partsOf(v);
+    if (scene.vectorsJoined)
+        lockedbtClick(scene);
+    double& angle = scene.*parts.angle;
+    angle = normaliseAngle(angle);
+    (scene.*parts.directionText).caption = bearingText(angle, BearingForm::Tenth);
+    if (v == Vector::Ground)
+        placeGroundHandles(scene);
+    drawDial(scene.*parts.dial, parts.colour, angle);
+    composeLabel(scene, v);
+    airbtClick(scene);
+}
+
+void speedChange(Scene& scene, Vector v) {
+    composeLabel(scene, v);
+    scene.animationPhase = 0;
+    if (v == Vector::Ground)
+        placeGroundHandles(scene);
+    if (scene.vectorsJoined)
+        lockedbtClick(scene);
+    if (scene.showVectors)
+        airbtClick(scene);
+}
+
+// Only the direction of the mouse from the dial's centre counts; the distance does not.
+void dialPointedAt(Scene& scene, Vector v, int x, int y) {
+    const int centre = dialSize / 2;
+    scene.animationPhase = 0;
+    scene.*partsOf(v).angle = angleFromOffset(x - centre, centre - y, true);
+    directionRoutine(scene, v);
+}
+
+void dialMouseDown(Scene& scene, Vector v, int x, int y) {
+    scene.dragging = true;
+    dialPointedAt(scene, v, x, y);
+}
+
+void dialMouseMove(Scene& scene, Vector v, int x, int y) {
+    if (scene.dragging)
+        dialPointedAt(scene, v, x, y);
+}
+
+} // namespace
+
+void plotairspeedbtClick(Scene& scene) {
+    directionRoutine(scene, Vector::Wind);
+}
+void plotplanespeedbtClick(Scene& scene) {
+    directionRoutine(scene, Vector::Plane);
+}
+void plotresultantbtClick(Scene& scene) {
+    directionRoutine(scene, Vector::Ground);
+}
+
+void airspeedsbChange(Scene& scene) {
+    speedChange(scene, Vector::Wind);
+}
+void planespeedsbChange(Scene& scene) {
+    speedChange(scene, Vector::Plane);
+}
+void resultantsbChange(Scene& scene) {
+    speedChange(scene, Vector::Ground);
+}
+
+void timesbChange(Scene& scene) {
+    if (scene.vectorsJoined)
+        lockedbtClick(scene);
+    if (scene.showVectors)
+        airbtClick(scene);
+}
+
+void windimMouseDown(Scene& scene, int x, int y) {
+    dialMouseDown(scene, Vector::Wind, x, y);
+}
+void windimMouseMove(Scene& scene, int x, int y) {
+    dialMouseMove(scene, Vector::Wind, x, y);
+}
+void planeimMouseDown(Scene& scene, int x, int y) {
+    dialMouseDown(scene, Vector::Plane, x, y);
+}
+void planeimMouseMove(Scene& scene, int x, int y) {
+    dialMouseMove(scene, Vector::Plane, x, y);
+}
+void resultantimMouseDown(Scene& scene, int x, int y) {
+    dialMouseDown(scene, Vector::Ground, x, y);
+}
+void resultantimMouseMove(Scene& scene, int x, int y) {
+    dialMouseMove(scene, Vector::Ground, x, y);
+}
+
+// The press only arms the timer; the first step comes with its first tick.
+void Image10MouseDown(Scene& scene, int tag) {
+    if (tag < 0 || tag >= turnButtonCount)
+        return;
+    scene.angletrTag = tag;
+    scene.angletrEnabled = true;
+}
+
+void Image10MouseUp(Scene& scene) {
+    scene.angletrEnabled = false;
+}
+
+// Even tags turn counter-clockwise, odd tags clockwise; tag div 2 picks the vector.
+void angletrTimer(Scene& scene) {
+    const int tag = scene.angletrTag;
+    if (!scene.angletrEnabled || tag < 0 || tag >= turnButtonCount)
+        return;
+    const Vector v = static_cast<Vector>(tag / 2);
+    scene.*partsOf(v).angle += tag % 2 == 0 ? turnStep : -turnStep;
+    directionRoutine(scene, v);
+}
+
+void setWindSpeed(Scene& scene, int tenths) {
+    setPosition(scene.airspeedsb, tenths, [&] { airspeedsbChange(scene); });
+}
+
+void setPlaneSpeed(Scene& scene, int tenths) {
+    setPosition(scene.planespeedsb, tenths, [&] { planespeedsbChange(scene); });
+}
+
+void setGroundSpeed(Scene& scene, int tenths) {
+    setPosition(scene.resultantsb, tenths, [&] { resultantsbChange(scene); });
+}
+
+void setVectorScale(Scene& scene, int position) {
+    setPosition(scene.timesb, position, [&] { timesbChange(scene); });
+}
+
+} // namespace zephyra

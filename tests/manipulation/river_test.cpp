@@ -1,0 +1,101 @@
+#include "manipulation/river.h"
+#include "manipulation/units.h"
+#include "scene/scene.h"
+#include "support/printers.h"
+#include "vectors/velocity_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using namespace zephyra;
+
+TEST(RiverWidthTest, LabelStatesTheWidthInDistanceUnits) {
+    struct Case {
+        int distanceScale;
+        int width;
+        const char* label;
+    };
+    // Index 5 makes 2500.0, wider than the field, written in full.
+    const Case cases[] = {{0, 250, "River Width:  50.0 m"},
+                          {5, 250, "River Width: 2500.0 m"},
+                          {2, 251, "River Width: 251.0 m"},
+                          {0, 0, "River Width:   0.0 m"},
+                          {0, 500, "River Width: 100.0 m"}};
+    for (const Case& c : cases) {
+        Scene scene;
+        scene.distanceScale = c.distanceScale;
+        scene.shoresb.position = c.width == 250 ? 0 : 250;
+        setRiverWidth(scene, c.width);
+        EXPECT_EQ(scene.shoresb.position, c.width);
+        EXPECT_EQ(scene.shorelb.caption, QString::fromLatin1(c.label));
+    }
+}
+
+TEST(RiverWidthTest, WritesClampAndRunOnlyOnAChange) {
+    Scene scene;
+    setRiverWidth(scene, 250);
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width: 50.0")); // designed caption
+    setRiverWidth(scene, 900);
+    EXPECT_EQ(scene.shoresb.position, 500);
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width: 100.0 m"));
+    setRiverWidth(scene, -3);
+    EXPECT_EQ(scene.shoresb.position, 0);
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:   0.0 m"));
+}
+
+TEST(RiverWidthTest, TakesANewUnitOnlyAtTheNextWidthChange) {
+    Scene scene;
+    setRiverWidth(scene, 249);
+    ms1Click(scene, unitsKmH);
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  49.8 m"));
+    setRiverWidth(scene, 250);
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  50.0 km"));
+}
+
+namespace {
+
+// A scene as after start-up, with tiles of known content: the sky tile is kept in aim.
+Scene sceneWithTiles() {
+    Scene scene;
+    scene.airim = QImage(tileSize, tileSize, QImage::Format_RGB32);
+    scene.airim.fill(qRgb(120, 220, 255));
+    scene.airim.setPixel(17, 42, qRgb(255, 255, 255));
+    scene.wim = QImage(tileSize, tileSize, QImage::Format_RGB32);
+    scene.wim.fill(qRgb(0, 160, 200));
+    scene.aim = scene.airim.copy();
+    return scene;
+}
+
+} // namespace
+
+TEST(ShowRiverTest, SwapsTheTileAndRestoresTheSkyExactly) {
+    Scene scene = sceneWithTiles();
+    const QImage sky = scene.airim.copy();
+    const QImage water = scene.wim.copy();
+
+    ShowShore1Click(scene);
+    EXPECT_TRUE(scene.showRiver);
+    EXPECT_EQ(scene.airim, water);
+    EXPECT_TRUE(scene.shoresb.visible);
+    EXPECT_TRUE(scene.shorelb.visible);
+
+    ShowShore1Click(scene);
+    EXPECT_FALSE(scene.showRiver);
+    EXPECT_EQ(scene.airim, sky);
+    EXPECT_FALSE(scene.shoresb.visible);
+    EXPECT_FALSE(scene.shorelb.visible);
+}
+
+TEST(ShowRiverTest, EveryToggleTurnsTheWindEastAndKeepsItsSpeed) {
+    Scene scene = sceneWithTiles();
+    for (int toggle = 0; toggle < 2; ++toggle) {
+        scene.windAngle = std::numbers::pi / 2;
+        plotairspeedbtClick(scene);
+        ASSERT_EQ(scene.airlb.caption, QStringLiteral("Wind: 20.0 m/s [N]"));
+        ShowShore1Click(scene);
+        EXPECT_EQ(scene.windAngle, 0.0) << "toggle " << toggle;
+        EXPECT_EQ(scene.airspeedsb.position, 200);
+        EXPECT_EQ(scene.airlb.caption, QStringLiteral("Wind: 20.0 m/s [E]")) << "toggle " << toggle;
+    }
+}

@@ -1,0 +1,63 @@
+#include "manipulation/river.h"
+#include "manipulation/units.h"
+#include "scene/scene.h"
+#include "support/printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace zephyra;
+
+TEST(UnitsTest, RelabelsEveryQuantityAndConvertsNone) {
+    struct Case {
+        int tag;
+        int time;
+        const char* caption;
+        const char* distance;
+        const char* speed;
+        const char* timeLabel;
+        const char* wind;
+    };
+    const Case cases[] = {
+        {unitsKmH, 0, "Units: km, h", " km", " km/h", "Time: 0.00 h", "Wind: 20.0 km/h [E]"},
+        {unitsMS, 1234, "Units: m,s", " m", " m/s", "Time: 12.34 s", "Wind: 20.0 m/s [E]"},
+        {unitsKmH, 10000, "Units: km, h", " km", " km/h", "Time: 100.00 h", "Wind: 20.0 km/h [E]"},
+    };
+    for (const Case& c : cases) {
+        Scene scene;
+        scene.tsb.position = c.time;
+        ms1Click(scene, c.tag);
+        EXPECT_EQ(scene.unitsTag, c.tag);
+        EXPECT_EQ(scene.units1Caption, QString::fromUtf8(c.caption));
+        EXPECT_EQ(scene.distanceUnit, QString::fromUtf8(c.distance));
+        EXPECT_EQ(scene.speedUnit, QString::fromUtf8(c.speed));
+        EXPECT_EQ(scene.timelb.caption, QString::fromUtf8(c.timeLabel));
+        EXPECT_EQ(scene.airlb.caption, QString::fromUtf8(c.wind));
+        EXPECT_EQ(scene.tsb.position, c.time);
+        EXPECT_EQ(scene.airspeedsb.position, 200);
+    }
+}
+
+TEST(UnitsTest, CourseAndRiverLabelsKeepTheOldUnitUntilRecomputed) {
+    Scene scene;
+    setRiverWidth(scene, 300);
+    const QString course = scene.directionlb.caption;
+    ms1Click(scene, unitsKmH);
+    EXPECT_EQ(scene.directionlb.caption, course);
+    EXPECT_TRUE(scene.directionlb.caption.contains(QStringLiteral(" m ")));
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  60.0 m"));
+    EXPECT_EQ(scene.planelb.caption, QStringLiteral("Plane: 20.0 km/h [E]"));
+}
+
+TEST(DisplacementBoxTest, ToggleChangesOnlyVisibility) {
+    Scene scene;
+    scene.nslb.caption = QStringLiteral("   12.5 m [N]");
+    for (bool expected : {true, false, true}) {
+        Showposition1Click(scene);
+        EXPECT_EQ(scene.showDisplacement, expected);
+        EXPECT_EQ(scene.posgbVisible, expected);
+        EXPECT_EQ(scene.nslb.caption, QStringLiteral("   12.5 m [N]"));
+        EXPECT_EQ(scene.ewlb.caption, QStringLiteral("0 m [E]"));
+        EXPECT_EQ(scene.timelb.caption, QStringLiteral("Time: 0.00 s"));
+        EXPECT_EQ(scene.tsb.position, 0);
+    }
+}

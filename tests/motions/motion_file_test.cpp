@@ -1,0 +1,184 @@
+#include "motion_support.h"
+#include "motions/motion_file.h"
+#include "motions/questions.h"
+#include "support/printers.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace zephyra;
+using namespace motion_test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Lowers a resource limit for the life of the object.
+class ScopedLimit {
+public:
+    ScopedLimit(int resource, rlim_t soft) : resource_(resource) {
+        getrlimit(resource_, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = soft;
+        setrlimit(resource_, &lowered);
+    }
+    ~ScopedLimit() { setrlimit(resource_, &saved_); }
+    ScopedLimit(const ScopedLimit&) = delete;
+    ScopedLimit& operator=(const ScopedLimit&) = delete;
+
+private:
+    int resource_;
+    rlimit saved_{};
+};
+
+// The lowest descriptor number not in use: a limit there makes the next open fail.
+rlim_t nextDescriptor() {
+    const int fd = dup(0);
+    close(fd);
+    return static_cast<rlim_t>(fd);
+}
+
+} // namespace
+
+TEST(MotionFileParseTest, SplitsExplanationAndRecord) {
+    struct Case {
+        QByteArray bytes;
+        QStringList explanation;
+        QString record;
+    };
+    const Case cases[] = {
+        {"a\r\nb\r\nSTART RELATIVE MOTION DATA\r\n1 2\r\n3\r\n", {u"a"_s, u"b"_s}, u" 1 2 3"_s},
+        {"a\nb\nSTART RELATIVE MOTION DATA\n1 2\n3\n", {u"a"_s, u"b"_s}, u" 1 2 3"_s},
+        {"a\r\nSTART RELATIVE MOTION DATA\r\n1 2\r\n3", {u"a"_s}, u" 1 2 3"_s},
+        {"\r\nSTART RELATIVE MOTION DATA\r\n1\r\n\r\n", {QString()}, u" 1 "_s},
+        {"x\r\nSTART RELATIVE MOTION DATA\r\n", {u"x"_s}, u" "_s},
+        {"x\r\ny\r\n", {u"x"_s, u"y"_s}, u" "_s},
+        {"", {}, u" "_s},
+        {"start relative motion data\r\n1\r\n", {u"start relative motion data"_s, u"1"_s}, u" "_s},
+        {"x\r\nSTART RELATIVE MOTION DATA\r\ny\r\nSTART RELATIVE MOTION DATA\r\n1\r\n",
+         {u"x"_s},
+         u" y START RELATIVE MOTION DATA 1"_s},
+        {"caf\xe9 \x80\r\nSTART RELATIVE MOTION DATA\r\n1\r\n", {u"caf\u00e9 \u20ac"_s}, u" 1"_s},
+        {"caf\xc3\xa9 \xe2\x82\xac\r\nSTART RELATIVE MOTION DATA\r\n1\r\n",
+         {u"caf\u00e9 \u20ac"_s},
+         u" 1"_s},
+    };
+    for (const Case& c : cases) {
+        const MotionFileText text = parseMotionFile(c.bytes);
+        EXPECT_EQ(text.explanation, c.explanation) << c.bytes.toStdString();
+        EXPECT_EQ(text.record, c.record) << c.bytes.toStdString();
+    }
+}
+
+TEST(MotionFileBytesTest, ExplanationKeepsToWindowsCodePageWhenItCanAndEndsLinesInCrLf) {
+    const Scene scene;
+    const std::pair<QString, QByteArray> cases[] = {
+        {QString(), "\r\n"},
+        {u"one\ntwo"_s, "one\r\ntwo\r\n"},
+        {u"one\r\ntwo\n"_s, "one\r\ntwo\r\n\r\n"},
+        {u"caf\u00e9 \u20ac"_s, "caf\xe9 \x80\r\n"},
+        {u"Z\u00fcrich \u2708"_s, "Z\xc3\xbcrich \xe2\x9c\x88\r\n"},
+    };
+    for (const auto& [explanation, start] : cases) {
+        const QByteArray bytes = motionFileBytes(explanation, scene);
+        EXPECT_TRUE(bytes.startsWith(start + "START RELATIVE MOTION DATA\r\n"))
+            << bytes.toStdString();
+        EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << "every line ends in CR LF";
+        EXPECT_EQ(parseMotionFile(bytes).explanation.join(u'\n'),
+                  QString(explanation).replace(u"\r\n"_s, u"\n"_s));
+    }
+}
+
+TEST(FileErrorMessageTest, NamesTheErrorOrGivesItsNumber) {
+    const std::pair<int, QString> cases[] = {
+        {ENOENT, u"File not found"_s},
+        {ENOTDIR, u"Invalid filename"_s},
+        {ENAMETOOLONG, u"Invalid filename"_s},
+        {EMFILE, u"Too many open files"_s},
+        {ENFILE, u"Too many open files"_s},
+        {EACCES, u"File access denied"_s},
+        {EPERM, u"File access denied"_s},
+        {EISDIR, u"File access denied"_s},
+        {EROFS, u"File access denied"_s},
+        {ENOSPC, u"Disk full"_s},
+        {EDQUOT, u"Disk full"_s},
+        {EFBIG, u"Disk full"_s},
+        {EIO, u"I/O error 5"_s},
+        {123, u"I/O error 123"_s},
+    };
+    for (const auto& [errnoValue, message] : cases)
+        EXPECT_EQ(fileErrorMessage(errnoValue), message) << "errno " << errnoValue;
+}
+
+TEST(MotionFileReadTest, ErrorsAreNamed) {
+    QTemporaryDir dir;
+    const std::pair<QString, QString> cases[] = {
+        {dir.filePath(u"missing.rel"_s), u"File not found"_s},
+        {dir.filePath(u"no folder/x.rel"_s), u"Invalid filename"_s},
+        {dir.path(), u"File access denied"_s},
+        {u"/proc/self/mem"_s, u"I/O error 5"_s},
+        {u"/dev/null"_s, u"File access denied"_s},
+    };
+    for (const auto& [path, message] : cases)
+        EXPECT_EQ(readMotionFile(path).error, message) << path.toStdString();
+
+    const QString good = dir.filePath(u"good.rel"_s);
+    ASSERT_TRUE(writeBytes(good, "x\r\nSTART RELATIVE MOTION DATA\r\n1\r\n"));
+    {
+        ScopedLimit limit(RLIMIT_NOFILE, nextDescriptor());
+        EXPECT_EQ(readMotionFile(good).error, u"Too many open files"_s);
+    }
+    const MotionFileRead read = readMotionFile(good);
+    EXPECT_EQ(read.error, QString());
+    EXPECT_EQ(read.text.record, u" 1"_s);
+}
+
+TEST(MotionFileWriteTest, ReplacesAnEarlierFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"m.rel"_s);
+    ASSERT_TRUE(writeBytes(path, QByteArray(5000, 'x')));
+    const Scene scene;
+    EXPECT_EQ(writeMotionFile(path, u"new"_s, scene), QString());
+    EXPECT_EQ(fileBytes(path), motionFileBytes(u"new"_s, scene));
+}
+
+TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
+    QTemporaryDir dir;
+    const Scene scene;
+    const QString folder = dir.filePath(u"folder.rel"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(writeBytes(dir.filePath(u"folder.rel/inside"_s), "kept"));
+    const std::pair<QString, QString> cases[] = {
+        {folder, u"File access denied"_s},
+        {dir.filePath(u"no folder/x.rel"_s), u"Invalid filename"_s},
+        {u"/proc/zephyra-test.rel"_s, u"File access denied"_s},
+        {u"/proc/version"_s, u"File access denied"_s},
+        {QString(), u"Invalid filename"_s},
+    };
+    for (const auto& [path, message] : cases)
+        EXPECT_EQ(writeMotionFile(path, u"text"_s, scene), message) << path.toStdString();
+    EXPECT_EQ(fileBytes(dir.filePath(u"folder.rel/inside"_s)), "kept");
+    EXPECT_FALSE(fileBytes(u"/proc/version"_s).contains("START RELATIVE MOTION DATA"));
+
+    // A file size limit makes the write fail part-way, as a full disk would.
+    const QString earlier = dir.filePath(u"earlier.rel"_s);
+    ASSERT_TRUE(writeBytes(earlier, "earlier file"));
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    {
+        ScopedLimit limit(RLIMIT_FSIZE, 64);
+        EXPECT_EQ(writeMotionFile(earlier, QString(1000, u'e'), scene), u"Disk full"_s);
+    }
+    {
+        ScopedLimit limit(RLIMIT_NOFILE, nextDescriptor());
+        EXPECT_EQ(writeMotionFile(earlier, u"e"_s, scene), u"Too many open files"_s);
+    }
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(fileBytes(earlier), "earlier file");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"earlier.rel"_s});
+}

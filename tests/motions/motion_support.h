@@ -1,0 +1,54 @@
+#pragma once
+
+#include "motions/motion_record.h"
+#include "scene/scene.h"
+#include "scene/startup.h"
+// GCC 12 reports a false maybe-uninitialized copy of std::optional<QString> in the fake.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include "support/fake_platform.h"
+#pragma GCC diagnostic pop
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// Helpers shared by the motion tests.
+namespace motion_test {
+
+// The scene as the window has it once it is shown.
+inline zephyra::Scene startedScene() {
+    zephyra::Scene scene;
+    FakePlatform platform;
+    zephyra::FormCreate(scene);
+    zephyra::FormActivate(scene, platform);
+    return scene;
+}
+
+// The scene's record on one line, as the built-in questions hold theirs.
+inline QString recordOf(const zephyra::Scene& scene) {
+    return zephyra::motionRecordLines(scene).join(u' ');
+}
+
+// Everything a record carries that shows outside the record itself.
+inline QStringList readOutsOf(const zephyra::Scene& scene) {
+    return {scene.airlb.caption,   scene.planelb.caption,     scene.rlb.caption,
+            scene.shorelb.caption, scene.directionlb.caption, scene.timelb.caption,
+            scene.units1Caption,   scene.speedUnit,           QString::number(scene.courseAngle)};
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QString dataFile(const char* name) {
+    return QStringLiteral(ZEPHYRA_TEST_DATA "/") + QString::fromLatin1(name);
+}
+
+} // namespace motion_test
