@@ -27,8 +27,15 @@ QPoint corner(const Shape& s) {
     return {s.left, s.top};
 }
 
+// The tails and tips are laid out from the middles by the first drag of a middle.
+void layOutArrows(QWidget* planeMiddle) {
+    drag(planeMiddle, {3, 3}, {{300, 420}});
+}
+
 TEST_F(Window, DraggingThePlaneArrowsTailOntoTheWindTipJoinsThem) {
     ASSERT_TRUE(window.scene().showVectors);
+    layOutArrows(find("planeshm"));
+    ASSERT_FALSE(window.scene().vectorsJoined);
     const Shape& windTip = window.scene().windsht;
     const Shape& planeTail = window.scene().planeshb;
     const Shape& planeMiddle = window.scene().planeshm;
@@ -44,6 +51,7 @@ TEST_F(Window, DraggingThePlaneArrowsTailOntoTheWindTipJoinsThem) {
 }
 
 TEST_F(Window, AMiddleHandleFiveAwayOnAnAxisDoesNotJoin) {
+    layOutArrows(find("planeshm"));
     const Shape& windTip = window.scene().windsht;
     const QPoint fromTailToMiddle =
         corner(window.scene().planeshm) - corner(window.scene().planeshb);
