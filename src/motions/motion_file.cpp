@@ -63,7 +63,7 @@ int refineOpenError(int errnoValue, const QString& path, bool writing) {
         return ENOTDIR;
     if (errnoValue == ENOENT && writing)
         return EACCES;
-    return errnoValue == 0 ? EIO : errnoValue;
+    return errnoValue;
 }
 
 // A failure that left no error number is still reported, as an I/O error.
@@ -150,7 +150,7 @@ MotionFileRead readMotionFile(const QString& path) {
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = fileErrorMessage(refineOpenError(errno, path, false));
+        result.error = failureMessage(refineOpenError(errno, path, false));
         return result;
     }
     QByteArray bytes;
@@ -181,7 +181,7 @@ QString writeMotionFile(const QString& path, const QString& explanation, const S
     // Unbuffered, so a short write shows here: a buffered flush that fails inside
     // commit() goes unreported and would replace the earlier file with a cut one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileErrorMessage(refineOpenError(errno, path, true));
+        return failureMessage(refineOpenError(errno, path, true));
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
