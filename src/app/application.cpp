@@ -18,6 +18,8 @@ int runApplication(int argc, char** argv) {
     Trelativefrm relativefrm(platform);
     platform.setWindow(&relativefrm);
     relativefrm.show();
+    // Ask for the focus: without a window manager nothing else would activate the window.
+    relativefrm.activateWindow();
     return app.exec();
 }
 

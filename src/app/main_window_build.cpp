@@ -167,8 +167,8 @@ void Trelativefrm::buildDistanceItems(QWidget* group) {
 
 void Trelativefrm::buildMenu() {
     QHash<QString, QMenu*> menus;
-    QHash<QString, QString> questionPaths; // submenus of "Questions" by their caption path
-    QHash<QString, QMenu*> questionMenus;
+    QHash<QString, QStringList> questionPaths; // submenus of "Questions" by their caption path
+    QList<std::pair<QStringList, QMenu*>> questionMenus;
     for (const MenuSpec& spec : mainMenu()) {
         const QString name = QLatin1String(spec.name);
         const QString caption = QString::fromUtf8(spec.caption);
@@ -181,10 +181,9 @@ void Trelativefrm::buildMenu() {
             menus.insert(name, menu);
             action = menu->menuAction();
             if (parentName == QLatin1String("Experiment1") || questionPaths.contains(parentName)) {
-                const QString up = questionPaths.value(parentName);
-                const QString path = up.isEmpty() ? caption : up + QLatin1Char('/') + caption;
+                const QStringList path = questionPaths.value(parentName) << caption;
                 questionPaths.insert(name, path);
-                questionMenus.insert(path, menu);
+                questionMenus.append({path, menu});
             }
         } else if (spec.kind == MenuKind::Separator) {
             action = parent->addSeparator();
@@ -200,16 +199,26 @@ void Trelativefrm::buildMenu() {
     buildQuestionItems(questionMenus);
 }
 
-// Each question names its submenus and caption; its submenu is found by that path.
-void Trelativefrm::buildQuestionItems(const QHash<QString, QMenu*>& menus) {
+// Each question names its submenus and its caption.
+void Trelativefrm::buildQuestionItems(const QList<std::pair<QStringList, QMenu*>>& menus) {
     const std::vector<Question>& list = questions();
     for (int index = 0; index < static_cast<int>(list.size()); ++index) {
         const Question& question = list[static_cast<std::size_t>(index)];
-        QMenu* menu = menus.value(question.menuPath.mid(0, question.menuPath.size() - 1)
-                                      .join(QLatin1Char('/')));
-        if (!menu)
+        // A caption may hold a '/' itself ("Start/finish line"): the deepest submenu whose
+        // path begins the question's path is its home, and the rest is its caption.
+        QMenu* home = nullptr;
+        QString caption;
+        for (const auto& [path, menu] : menus) {
+            const QString prefix = path.join(QLatin1Char('/')) + QLatin1Char('/');
+            if (question.menuPath.startsWith(prefix) &&
+                (!home || question.menuPath.size() - prefix.size() < caption.size())) {
+                home = menu;
+                caption = question.menuPath.mid(prefix.size());
+            }
+        }
+        if (!home)
             continue;
-        QAction* item = menu->addAction(question.menuPath.last());
+        QAction* item = home->addAction(caption);
         QString name = question.handler;
         if (name.endsWith(QLatin1String("Click")))
             name.chop(5);
