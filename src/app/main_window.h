@@ -59,7 +59,7 @@ private:
     const QImage* pictureOf(const QString& name) const;
     void bindControls();
     void buildMenu();
-    void buildQuestionItems(QList<std::pair<QString, QMenu*>> menus);
+    void buildQuestionItems(const QHash<QString, QMenu*>& menus);
     void centreOnScreen();
 
     void connectButtons();

@@ -168,7 +168,7 @@ void Trelativefrm::buildDistanceItems(QWidget* group) {
 void Trelativefrm::buildMenu() {
     QHash<QString, QMenu*> menus;
     QHash<QString, QString> questionPaths; // submenus of "Questions" by their caption path
-    QList<std::pair<QString, QMenu*>> questionMenus;
+    QHash<QString, QMenu*> questionMenus;
     for (const MenuSpec& spec : mainMenu()) {
         const QString name = QLatin1String(spec.name);
         const QString caption = QString::fromUtf8(spec.caption);
@@ -184,7 +184,7 @@ void Trelativefrm::buildMenu() {
                 const QString up = questionPaths.value(parentName);
                 const QString path = up.isEmpty() ? caption : up + QLatin1Char('/') + caption;
                 questionPaths.insert(name, path);
-                questionMenus.append({path + QLatin1Char('/'), menu});
+                questionMenus.insert(path, menu);
             }
         } else if (spec.kind == MenuKind::Separator) {
             action = parent->addSeparator();
@@ -200,20 +200,16 @@ void Trelativefrm::buildMenu() {
     buildQuestionItems(questionMenus);
 }
 
-// Each question names its place as "Submenu/.../Caption"; a caption may hold '/' itself
-// ("Start/finish line"), so the place is matched against the submenu paths, longest first.
-void Trelativefrm::buildQuestionItems(QList<std::pair<QString, QMenu*>> menus) {
-    std::sort(menus.begin(), menus.end(),
-              [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+// Each question names its submenus and caption; its submenu is found by that path.
+void Trelativefrm::buildQuestionItems(const QHash<QString, QMenu*>& menus) {
     const std::vector<Question>& list = questions();
     for (int index = 0; index < static_cast<int>(list.size()); ++index) {
         const Question& question = list[static_cast<std::size_t>(index)];
-        const auto place = std::find_if(menus.begin(), menus.end(), [&](const auto& menu) {
-            return question.menuPath.startsWith(menu.first);
-        });
-        if (place == menus.end())
+        QMenu* menu = menus.value(question.menuPath.mid(0, question.menuPath.size() - 1)
+                                      .join(QLatin1Char('/')));
+        if (!menu)
             continue;
-        QAction* item = place->second->addAction(question.menuPath.mid(place->first.size()));
+        QAction* item = menu->addAction(question.menuPath.last());
         QString name = question.handler;
         if (name.endsWith(QLatin1String("Click")))
             name.chop(5);
