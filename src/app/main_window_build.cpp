@@ -204,12 +204,21 @@ void Trelativefrm::buildQuestionItems(const QList<std::pair<QStringList, QMenu*>
     const std::vector<Question>& list = questions();
     for (int index = 0; index < static_cast<int>(list.size()); ++index) {
         const Question& question = list[static_cast<std::size_t>(index)];
-        const QStringList submenus = question.menuPath.mid(0, question.menuPath.size() - 1);
-        const auto place = std::find_if(menus.begin(), menus.end(),
-                                        [&](const auto& menu) { return menu.first == submenus; });
-        if (place == menus.end() || question.menuPath.isEmpty())
+        // A caption may hold a '/' itself ("Start/finish line"): the deepest submenu whose
+        // path begins the question's path is its home, and the rest is its caption.
+        QMenu* home = nullptr;
+        QString caption;
+        for (const auto& [path, menu] : menus) {
+            const QString prefix = path.join(QLatin1Char('/')) + QLatin1Char('/');
+            if (question.menuPath.startsWith(prefix) &&
+                (!home || question.menuPath.size() - prefix.size() < caption.size())) {
+                home = menu;
+                caption = question.menuPath.mid(prefix.size());
+            }
+        }
+        if (!home)
             continue;
-        QAction* item = place->second->addAction(question.menuPath.constLast());
+        QAction* item = home->addAction(caption);
         QString name = question.handler;
         if (name.endsWith(QLatin1String("Click")))
             name.chop(5);

@@ -2,6 +2,7 @@
 
 #include "scene/scene.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -72,15 +73,22 @@ QRect boxInside(const Corners& corners) {
     return {left, top, width - 1, height - 1};
 }
 
+int boundedCoordinate(qint64 value) {
+    return static_cast<int>(std::clamp(value, -coordinateLimit, coordinateLimit));
+}
+
 QPoint pictureCentre(const Shape& shape) {
-    return {shape.left + shape.width / 2 - waterimLeft, shape.top + shape.height / 2 - waterimTop};
+    return {boundedCoordinate(qint64{shape.left} + shape.width / 2 - waterimLeft),
+            boundedCoordinate(qint64{shape.top} + shape.height / 2 - waterimTop)};
 }
 
 QPoint planeCentre(const Scene& scene) {
     // The marker is square, so its width serves for both axes.
     const Shape& start = scene.planesh;
-    return {start.left + scene.planeShiftX + scene.windShiftX - waterimLeft + start.width / 2,
-            start.top + scene.planeShiftY + scene.windShiftY - waterimTop + start.width / 2};
+    return {boundedCoordinate(qint64{start.left} + scene.planeShiftX + scene.windShiftX -
+                              waterimLeft + start.width / 2),
+            boundedCoordinate(qint64{start.top} + scene.planeShiftY + scene.windShiftY -
+                              waterimTop + start.width / 2)};
 }
 
 std::vector<QRect> tileRects(int shiftX, int shiftY, QSize tile, QSize view) {

@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <QRect>
 #include <QSize>
+#include <QtGlobal>
 
 #include <array>
 #include <utility>
@@ -18,6 +19,12 @@ struct Shape;
 // Truncation toward zero into an int; a value that is not a number reads as 0 and one beyond
 // the int range as its nearest end, so a broken motion file can never cause undefined behaviour.
 int truncToInt(double value);
+
+// Every figure lies far outside the view beyond this many pixels from it. Holding coordinates
+// within it keeps int arithmetic and the painter's fixed-point coordinates from overflowing,
+// whatever shape positions a motion file brings.
+inline constexpr qint64 coordinateLimit = 1 << 22;
+int boundedCoordinate(qint64 value);
 
 // Two opposite corners of a box in either order; the right and bottom edges lie outside it.
 using Corners = std::pair<QPoint, QPoint>;

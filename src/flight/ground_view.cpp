@@ -41,12 +41,12 @@ void drawCourse(const Scene& scene, QPainter& canvas) {
 
 // Course angle and label from the markers' corners (both markers are the same size).
 void composeCourse(Scene& scene) {
-    const int dx = scene.stopsh.left - scene.Startsh.left;
-    const int dyUp = scene.Startsh.top - scene.stopsh.top;
-    const double distance =
-        std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dyUp) * dyUp) *
-        currentMetresPerPixel(scene);
-    scene.courseAngle = normaliseAngle(angleFromOffset(dx, dyUp, false));
+    const qint64 dx = qint64{scene.stopsh.left} - scene.Startsh.left;
+    const qint64 dyUp = qint64{scene.Startsh.top} - scene.stopsh.top;
+    const double distance = std::hypot(static_cast<double>(dx), static_cast<double>(dyUp)) *
+                            currentMetresPerPixel(scene);
+    scene.courseAngle =
+        normaliseAngle(angleFromOffset(boundedCoordinate(dx), boundedCoordinate(dyUp), false));
     scene.directionlb.caption = courseLabel(distance, scene.courseAngle, scene.distanceUnit);
 }
 

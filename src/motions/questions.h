@@ -10,9 +10,9 @@ namespace zephyra {
 struct Scene;
 
 struct Question {
-    // Submenus of "Questions", then the item's caption: {"Introduction", "Move vectors"}.
-    // A list, since a caption may hold a '/' ("Start/finish line").
-    QStringList menuPath;
+    // Submenus of "Questions" and the caption, joined by '/': "Introduction/Move vectors".
+    // A caption may hold a '/' itself ("Introduction/Start/finish line").
+    QString menuPath;
     QString handler; // e.g. "Movevectors1Click"
     QStringList lines;
     QString record;

@@ -59,12 +59,14 @@ void lilyPad(QPainter& painter, int radius, int notchDegrees, bool flowering) {
     painter.drawLine(0, 0, radius / 3, radius / 2);
     if (!flowering)
         return;
+    // A white bloom, petals around a yellow heart.
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    for (const QPoint& petal : {QPoint(-3, -6), QPoint(1, -6), QPoint(-5, -3), QPoint(3, -3)})
-        painter.drawEllipse(petal.x(), petal.y(), 4, 5);
+    for (const QPoint& petal : {QPoint(-2, -6), QPoint(-5, -3), QPoint(1, -3), QPoint(-2, 0)})
+        painter.drawEllipse(petal.x(), petal.y(), 4, 4);
+    painter.drawRect(-2, -3, 4, 4);
     painter.setBrush(flowerCentre);
-    painter.drawRect(-1, -4, 2, 2);
+    painter.drawRect(-1, -2, 2, 2);
 }
 
 } // namespace

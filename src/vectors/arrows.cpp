@@ -1,5 +1,6 @@
 #include "vectors/arrows.h"
 
+#include "flight/figures.h"
 #include "flight/ground_view.h"
 #include "scene/scene.h"
 #include "vectors/arrow_geometry.h"
@@ -21,7 +22,7 @@ void drawvectorbtClick(Scene& scene, QPainter& canvas) {
     for (const VectorParts& parts : vectorParts) {
         canvas.setPen(QPen(QColor(parts.colour), 2));
         const ArrowStrokes arrow =
-            arrowStrokes(handleCentre(scene.*parts.middle), (scene.*parts.speedBar).position,
+            arrowStrokes(pictureCentre(scene.*parts.middle), (scene.*parts.speedBar).position,
                          scene.*parts.angle, k);
         canvas.drawLine(arrow.shaft);
         canvas.drawLine(arrow.head[0]);

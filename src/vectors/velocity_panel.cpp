@@ -2,8 +2,8 @@
 
 #include "flight/ground_view.h"
 #include "flight/joined_arrows.h"
+#include "manipulation/handle_layout.h"
 #include "scene/scene.h"
-#include "vectors/arrow_geometry.h"
 #include "vectors/dial.h"
 #include "vectors/notation.h"
 #include "vectors/vector_parts.h"
@@ -25,14 +25,7 @@ void composeLabel(Scene& scene, Vector v) {
 
 // The ground arrow turns and grows about its tail handle.
 void placeGroundHandles(Scene& scene) {
-    const double length = scene.resultantsb.position * arrowFactor(scene);
-    const QPoint tail(scene.resultshb.left, scene.resultshb.top);
-    const QPoint middle = tail + screenOffset(scene.groundAngle, length);
-    const QPoint tip = tail + screenOffset(scene.groundAngle, 2 * length);
-    scene.resultshm.left = middle.x();
-    scene.resultshm.top = middle.y();
-    scene.resultsht.left = tip.x();
-    scene.resultsht.top = tip.y();
+    relayFromTail(groundHandles(scene), groundOffsets(scene));
 }
 
 void directionRoutine(Scene& scene, Vector v) {

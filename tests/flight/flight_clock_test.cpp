@@ -176,9 +176,12 @@ TEST_F(Flight, ResetAtTimeZeroSkipsTheTimeChangeButRedraws) {
     EXPECT_NE(scene.waterim.pixelColor(0, 0), QColor(Qt::magenta));
 }
 
-TEST_F(Flight, ResetAlsoZeroesTravelThatTimeZeroWouldNotRecompute) {
+TEST_F(Flight, ZeroingTheTravelRebuildsTheVelocityLabels) {
     scene.windShiftX = 37;
     scene.planeShiftY = -12;
+    scene.airlb.caption.clear();
+    scene.planelb.caption.clear();
+    scene.rlb.caption.clear();
     resetbtClick(scene);
     EXPECT_EQ(scene.windShiftX, 0);
     EXPECT_EQ(scene.planeShiftY, 0);

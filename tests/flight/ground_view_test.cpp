@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace zephyra;
 
 namespace {
@@ -119,11 +121,15 @@ TEST_F(GroundView, AMissingTileLeavesAWhiteGround) {
     EXPECT_EQ(at(scene, planeCentre(scene)), black);
 }
 
-TEST_F(GroundView, FigureFarOutsideTheViewIsClipped) {
+TEST_F(GroundView, FigureFarOutsideTheViewLeavesOnlyTheAir) {
     scene.windShiftX = 100000;
     scene.planeShiftY = -100000;
     airbtClick(scene);
-    EXPECT_EQ(scene.waterim.size(), QSize(waterimWidth, waterimHeight));
+    int blackPixels = 0;
+    for (int y = 0; y < waterimHeight; ++y)
+        for (int x = 0; x < waterimWidth; ++x)
+            blackPixels += scene.waterim.pixelColor(x, y) == black;
+    EXPECT_EQ(blackPixels, 0);
 }
 
 TEST_F(GroundView, DistanceScaleRewritesRiverWidthAndCourse) {
@@ -162,4 +168,20 @@ TEST_F(GroundView, CourseFollowsTheMarkers) {
     setDistanceScale(scene, 1);
     EXPECT_EQ(scene.courseAngle, 4.71238898038469);
     EXPECT_EQ(scene.directionlb.caption, QStringLiteral("Direction:    0.0  m [S]"));
+}
+
+TEST_F(GroundView, ExtremeShapePositionsStayDefined) {
+    const std::pair<int, int> extremes[] = {{INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}};
+    for (const auto [v, opposite] : extremes) {
+        scene.planesh.left = v;
+        scene.planesh.top = opposite;
+        scene.windShiftX = v;
+        scene.Startsh.left = v;
+        scene.stopsh.left = opposite;
+        scene.showStartFinish = true;
+        airbtClick(scene);
+        setDistanceScale(scene, scene.distanceScale == 1 ? 2 : 1);
+        EXPECT_FALSE(planeCentre(scene).x() > coordinateLimit) << v;
+        EXPECT_TRUE(scene.directionlb.caption.startsWith(QStringLiteral("Direction: "))) << v;
+    }
 }

@@ -1,6 +1,7 @@
 #include "manipulation/river.h"
 #include "manipulation/units.h"
 #include "scene/scene.h"
+#include "scene/started_scene.h"
 #include "support/printers.h"
 #include "vectors/velocity_panel.h"
 
@@ -53,26 +54,11 @@ TEST(RiverWidthTest, TakesANewUnitOnlyAtTheNextWidthChange) {
     EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  50.0 km"));
 }
 
-namespace {
-
-// A scene as after start-up, with tiles of known content: the sky tile is kept in aim.
-Scene sceneWithTiles() {
-    Scene scene;
-    scene.airim = QImage(tileSize, tileSize, QImage::Format_RGB32);
-    scene.airim.fill(qRgb(120, 220, 255));
-    scene.airim.setPixel(17, 42, qRgb(255, 255, 255));
-    scene.wim = QImage(tileSize, tileSize, QImage::Format_RGB32);
-    scene.wim.fill(qRgb(0, 160, 200));
-    scene.aim = scene.airim.copy();
-    return scene;
-}
-
-} // namespace
-
 TEST(ShowRiverTest, SwapsTheTileAndRestoresTheSkyExactly) {
-    Scene scene = sceneWithTiles();
+    Scene scene = startedScene();
     const QImage sky = scene.airim.copy();
     const QImage water = scene.wim.copy();
+    ASSERT_NE(sky, water);
 
     ShowShore1Click(scene);
     EXPECT_TRUE(scene.showRiver);
@@ -88,7 +74,7 @@ TEST(ShowRiverTest, SwapsTheTileAndRestoresTheSkyExactly) {
 }
 
 TEST(ShowRiverTest, EveryToggleTurnsTheWindEastAndKeepsItsSpeed) {
-    Scene scene = sceneWithTiles();
+    Scene scene = startedScene();
     for (int toggle = 0; toggle < 2; ++toggle) {
         scene.windAngle = std::numbers::pi / 2;
         plotairspeedbtClick(scene);
@@ -98,4 +84,17 @@ TEST(ShowRiverTest, EveryToggleTurnsTheWindEastAndKeepsItsSpeed) {
         EXPECT_EQ(scene.airspeedsb.position, 200);
         EXPECT_EQ(scene.airlb.caption, QStringLiteral("Wind: 20.0 m/s [E]")) << "toggle " << toggle;
     }
+}
+
+TEST(ShowRiverTest, RepaintsWithBanksAndTheWaterTileThenTheSkyAgain) {
+    Scene scene = startedScene();
+    // At time 0 the tiles start at (-200, -200); column 10 is clear of the figures.
+    const QPoint bank(10, 5);
+    const QPoint river(10, 259);
+    ShowShore1Click(scene);
+    EXPECT_EQ(scene.waterim.pixel(bank), qRgb(169, 150, 109));
+    EXPECT_EQ(scene.waterim.pixel(river), scene.wim.pixel(10, 59));
+    ShowShore1Click(scene);
+    EXPECT_EQ(scene.waterim.pixel(bank), scene.aim.pixel(10, 5));
+    EXPECT_EQ(scene.waterim.pixel(river), scene.aim.pixel(10, 59));
 }

@@ -3,11 +3,7 @@
 #include "motions/motion_record.h"
 #include "scene/scene.h"
 #include "scene/startup.h"
-// GCC 12 reports a false maybe-uninitialized copy of std::optional<QString> in the fake.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "support/fake_platform.h"
-#pragma GCC diagnostic pop
 
 #include <QByteArray>
 #include <QFile>

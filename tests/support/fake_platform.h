@@ -41,7 +41,8 @@ private:
         dialogExtensions << ext;
         if (answers.empty())
             return std::nullopt;
-        auto a = answers.front();
+        std::optional<QString> a;
+        a.swap(answers.front());
         answers.pop_front();
         return a;
     }

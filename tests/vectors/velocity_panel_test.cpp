@@ -1,7 +1,7 @@
 #include "vectors/velocity_panel.h"
 
 #include "scene/scene.h"
-
+#include "scene/started_scene.h"
 #include "support/printers.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +16,17 @@ constexpr double pi = 3.141592653589793;
 constexpr double twoPi = 6.283185307179586;
 constexpr double turnStep = pi / 18000;
 
-// The panel as start-up leaves it: ground speed 200, all three labels and dials built.
-Scene startedScene() {
-    Scene scene;
-    setGroundSpeed(scene, 200);
-    plotairspeedbtClick(scene);
-    plotplanespeedbtClick(scene);
-    plotresultantbtClick(scene);
-    return scene;
-}
-
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
 QPoint placeOf(const Shape& s) {
     return {s.left, s.top};
+}
+
+void put(Shape& s, QPoint p) {
+    s.left = p.x();
+    s.top = p.y();
 }
 
 struct DialCase {
@@ -294,4 +289,21 @@ TEST(GroundViewRepaintTest, HiddenVectorsRepaintOnlyOnDirectionChange) {
     scene.waterim.fill(marker);
     setWindSpeed(scene, 250);
     EXPECT_FALSE(scene.waterim == untouched) << "a speed change did not repaint shown vectors";
+}
+
+TEST(GroundViewRepaintTest, JoinedArrowsAreReLaidBeforeTheRepaint) {
+    Scene scene = startedScene();
+    scene.vectorsJoined = true;
+    for (Shape* tail : {&scene.windshb, &scene.planeshb})
+        put(*tail, {100, 100});
+
+    // The plane now starts at the joint: its middle goes to (120, 100), centre (121, 87).
+    setPlaneSpeed(scene, 100);
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(120, 100));
+    EXPECT_EQ(scene.waterim.pixel(125, 87), qRgb(0, 0, 0));
+
+    // Turned North, the wind's middle goes to (100, 60), centre (101, 47).
+    windimMouseDown(scene, 50, 10);
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(100, 60));
+    EXPECT_EQ(scene.waterim.pixel(101, 57), qRgb(0, 0, 255));
 }

@@ -1,0 +1,83 @@
+// Feeds any bytes through the .rel reader, the field splitter and the record's
+// validation and application, and checks what must hold whatever the input.
+#include "motions/motion_apply.h"
+#include "motions/motion_file.h"
+#include "motions/motion_record.h"
+#include "scene/platform.h"
+#include "scene/scene.h"
+#include "scene/startup.h"
+
+#include <QGuiApplication>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+class QuietPlatform : public zephyra::Platform {
+public:
+    int errors = 0;
+    void showAbout(const zephyra::Scene&) override {}
+    void showError(const QString&) override { ++errors; }
+    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    void setClipboardImage(const QImage&) override {}
+    void openUrl(const QUrl&) override {}
+};
+
+const zephyra::Scene& startedScene() {
+    static const zephyra::Scene scene = [] {
+        zephyra::Scene s;
+        QuietPlatform platform;
+        zephyra::FormCreate(s);
+        zephyra::FormActivate(s, platform);
+        return s;
+    }();
+    return scene;
+}
+
+void require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+void applyAndCheck(const QString& text) {
+    zephyra::Scene scene = startedScene();
+    QuietPlatform platform;
+    const QStringList before = zephyra::motionRecordLines(scene);
+    const bool applied = zephyra::applyMotionText(scene, platform, text);
+    require(applied == (platform.errors == 0));
+    require(scene.distanceScale >= 0 && scene.distanceScale <= 5);
+    const QStringList after = zephyra::motionRecordLines(scene);
+    if (!applied) {
+        require(after == before);
+        return;
+    }
+    // Whatever was applied is written back as a record that applies again.
+    require(std::holds_alternative<zephyra::MotionRecord>(
+        zephyra::parseMotionText(u' ' + after.join(u' '))));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt gets only the program name, so the fuzzer's own options stay untouched.
+    static int qtArgc = 1;
+    static char* qtArgv[] = {(*argv)[0], nullptr};
+    static QGuiApplication app(qtArgc, qtArgv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const zephyra::MotionFileText file = zephyra::parseMotionFile(bytes);
+    applyAndCheck(file.record);
+    // The same bytes as a record held in the program, without a file around it.
+    applyAndCheck(QString::fromUtf8(bytes));
+    return 0;
+}
