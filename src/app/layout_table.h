@@ -46,6 +46,8 @@ struct ControlSpec {
 };
 
 const std::vector<ControlSpec>& windowLayout();
+// The rows of the right-hand panel and its notebook pages, part of windowLayout().
+std::vector<ControlSpec> notebookRows();
 
 // Items of the radio group "Distance Scale", in item-index order.
 const std::vector<const char*>& distanceScaleItems();

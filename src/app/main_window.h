@@ -11,12 +11,8 @@
 #include <vector>
 
 class QAction;
-class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTimer;

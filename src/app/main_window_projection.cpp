@@ -138,9 +138,8 @@ void Trelativefrm::projectControlsPage() {
 }
 
 void Trelativefrm::projectVelocitiesPage() {
-    const bool scaleShown = scene_.scaleControlsVisible || scene_.timesb.visible;
     for (const char* name : {"smalllb", "scalelb", "largelb", "timesb"})
-        control<QWidget>(name)->setVisible(scaleShown);
+        control<QWidget>(name)->setVisible(scene_.scaleControlsVisible);
 }
 
 void Trelativefrm::projectGroundView() {

@@ -183,7 +183,14 @@ shot 11-loaded.png
     fail "\"&Yes\" did not load the motion and close the panel"
 echo "e2e: loaded the motion back through the open dialog"
 
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
+# 9. File > E&xit ends the program at once, without a prompt, and cleanly.
+click_at 700 480
+xdotool key alt+f x
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
 trap - EXIT
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status (see $out/zephyra.log)"
+echo "e2e: File > Exit ended the program with status 0"
 echo "e2e: passed; screenshots in $out"

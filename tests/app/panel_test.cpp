@@ -1,0 +1,82 @@
+// The motion panel, the markers' hints and the keyboard accelerators, through real input.
+#include "app/notebook.h"
+#include "app/window_fixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST_F(Window, TypedExplanationIsSavedThroughTheSaveDialog) {
+    choose("SaveMotion1");
+    auto* memo = find<QPlainTextEdit>("expmem");
+    EXPECT_FALSE(find("expgb")->isHidden());
+    EXPECT_FALSE(find("Panel1")->isEnabled());
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Type in explaination here!"));
+
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, {20, 10});
+    EXPECT_EQ(memo->toPlainText(), QString()); // entering clears the prompt
+    QTest::keyClicks(memo, QStringLiteral("Wind from the west"));
+    EXPECT_EQ(window.scene().expmemText, QStringLiteral("Wind from the west"));
+
+    // Leaving the box and entering it again keeps what was typed.
+    find<QPushButton>("cancelbt")->setFocus();
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, {20, 10});
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Wind from the west"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("west.rel"));
+    platform.saveAnswers.push_back(path);
+    QTest::mouseClick(find<QPushButton>("lsbt"), Qt::LeftButton);
+    EXPECT_EQ(platform.dialogFilters, QStringList{QStringLiteral("Relative Motion|*.rel")});
+    EXPECT_TRUE(find("expgb")->isHidden());
+    EXPECT_TRUE(find("Panel1")->isEnabled());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("Wind from the west\r\nSTART RELATIVE MOTION DATA\r\n"));
+}
+
+TEST_F(Window, AReadOnlyQuestionTextIsNotClearedByEnteringIt) {
+    choose("Whereareyou1");
+    auto* memo = find<QPlainTextEdit>("expmem");
+    const QString question = memo->toPlainText();
+    EXPECT_FALSE(question.isEmpty());
+    EXPECT_TRUE(memo->isReadOnly());
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, {20, 10});
+    EXPECT_EQ(memo->toPlainText(), question);
+    EXPECT_FALSE(find("qb")->isHidden());
+}
+
+TEST_F(Window, MarkerHintsBreakTheirLineAndTheMarkersHaveNoOutline) {
+    QTest::mouseClick(find<QCheckBox>("stopstartcb"), Qt::LeftButton);
+    ASSERT_FALSE(find("stopsh")->isHidden());
+    auto* finish = find("stopsh");
+    // Carry the finish marker one step without moving it: its centre stays under the pointer.
+    QTest::mousePress(finish, Qt::LeftButton, {}, {8, 8});
+    QTest::mouseMove(finish, {8, 8});
+    QTest::mouseRelease(finish, Qt::LeftButton, {}, {8, 8});
+    EXPECT_EQ(finish->toolTip(), QStringLiteral(" 0.0 m [S] and \n75.2 m [E] "));
+    EXPECT_EQ(find("Startsh")->toolTip(), finish->toolTip());
+    EXPECT_FALSE(window.scene().markerOutlines);
+
+    QImage painted(finish->size(), QImage::Format_ARGB32);
+    painted.fill(Qt::transparent);
+    finish->render(&painted, {}, {}, QWidget::DrawChildren);
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            ASSERT_EQ(qAlpha(painted.pixel(x, y)), 0) << x << ", " << y;
+}
+
+TEST_F(Window, AcceleratorsStartTheFlightAndTurnThePage) {
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(window.scene().running); // a mnemonic clicks the button a moment later
+    EXPECT_EQ(find<QPushButton>("timerbt")->text(), QStringLiteral("&Stop"));
+    QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(window.scene().notebookPage, 1);
+    EXPECT_EQ(window.findChild<zephyra::Notebook*>()->currentIndex(), 1);
+}
+
+} // namespace
