@@ -9,7 +9,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 
 namespace zephyra {
 
@@ -20,20 +22,35 @@ constexpr char lineEnd[] = "\r\n";
 // Motion files are a few hundred bytes; reading stops here so no file can exhaust memory.
 constexpr qint64 readLimit = 16 * 1024 * 1024;
 
-QString decodeText(const QByteArray& bytes) {
+std::optional<QString> decodeUtf8(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder ansi(windows1252);
-    return ansi.isValid() ? ansi(bytes) : QString::fromLatin1(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QString decodeText(const QByteArray& bytes) {
+    if (auto text = decodeUtf8(bytes))
+        return *text;
+    // Opening the code page's converter costs far more than decoding a motion file.
+    static QStringDecoder ansi(windows1252);
+    if (!ansi.isValid())
+        return QString::fromLatin1(bytes);
+    ansi.resetState();
+    return ansi(bytes);
 }
 
 QByteArray encodeText(const QString& text) {
     QStringEncoder ansi(windows1252);
     if (ansi.isValid()) {
         QByteArray bytes = ansi(text);
-        if (!ansi.hasError())
+        // Code page bytes that are also valid UTF-8 (the two bytes of "Ã©" are UTF-8
+        // for "é") would be read back as other text; UTF-8 comes back exactly.
+        const bool ascii =
+            std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
+        const bool mistakable = !ascii && decodeUtf8(bytes);
+        if (!ansi.hasError() && !mistakable)
             return bytes;
     }
     return text.toUtf8();

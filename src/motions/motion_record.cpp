@@ -60,20 +60,16 @@ std::array<QString, motionFieldStore> splitMotionText(const QString& text) {
     if (text.isEmpty())
         return fields;
     std::size_t field = 0;
-    QString token(text.front());
-    for (qsizetype i = 1; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u' ') {
-            token.append(c);
-            continue;
-        }
+    qsizetype start = 0;
+    // The first character belongs to the first token even when it is a space.
+    for (qsizetype end = text.indexOf(u' ', 1); end >= 0; end = text.indexOf(u' ', end + 1)) {
         // Tokens past the store are dropped; only the last one still counts, as field 37.
         if (field < fields.size())
-            fields[field] = token;
+            fields[field] = text.sliced(start, end - start);
         ++field;
-        token.clear();
+        start = end + 1;
     }
-    fields[motionFieldCount - 1] = token;
+    fields[motionFieldCount - 1] = text.sliced(start);
     return fields;
 }
 

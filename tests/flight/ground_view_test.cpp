@@ -172,7 +172,7 @@ TEST_F(GroundView, CourseFollowsTheMarkers) {
 
 TEST_F(GroundView, ExtremeShapePositionsStayDefined) {
     const std::pair<int, int> extremes[] = {{INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}};
-    for (const auto [v, opposite] : extremes) {
+    for (const auto& [v, opposite] : extremes) {
         scene.planesh.left = v;
         scene.planesh.top = opposite;
         scene.windShiftX = v;

@@ -84,6 +84,8 @@ TEST(MotionFileBytesTest, ExplanationKeepsToWindowsCodePageWhenItCanAndEndsLines
         {u"one\r\ntwo\n"_s, "one\r\ntwo\r\n\r\n"},
         {u"caf\u00e9 \u20ac"_s, "caf\xe9 \x80\r\n"},
         {u"Z\u00fcrich \u2708"_s, "Z\xc3\xbcrich \xe2\x9c\x88\r\n"},
+        // In the code page these would be the bytes of UTF-8 "\u00e9".
+        {u"\u00c3\u00a9"_s, "\xc3\x83\xc2\xa9\r\n"},
     };
     for (const auto& [explanation, start] : cases) {
         const QByteArray bytes = motionFileBytes(explanation, scene);
