@@ -2,9 +2,8 @@
 // yardstick one plain fill of a picture the size of the view.
 #include "flight/flight_clock.h"
 #include "flight/ground_view.h"
-#include "scene/platform.h"
 #include "scene/scene.h"
-#include "scene/startup.h"
+#include "started_scene.h"
 
 #include <QGuiApplication>
 
@@ -13,26 +12,6 @@
 using namespace zephyra;
 
 namespace {
-
-class SilentPlatform : public Platform {
-public:
-    void showAbout(const Scene&) override {}
-    void showError(const QString&) override {}
-    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void setClipboardImage(const QImage&) override {}
-    void openUrl(const QUrl&) override {}
-};
-
-void startUp(Scene& scene) {
-    SilentPlatform platform;
-    FormCreate(scene);
-    FormActivate(scene, platform);
-}
 
 void fillBaseline(benchmark::State& state) {
     QImage image(waterimWidth, waterimHeight, QImage::Format_RGB32);
