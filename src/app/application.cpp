@@ -1,9 +1,11 @@
 #include "app/application.h"
 
+#include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QStyleFactory>
 
 namespace zephyra {
@@ -14,6 +16,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QPixmap::fromImage(aboutLogo(64)));
     QtPlatform platform;
     Trelativefrm relativefrm(platform);
     platform.setWindow(&relativefrm);

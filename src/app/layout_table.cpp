@@ -138,7 +138,9 @@ std::vector<ControlSpec> groundViewRows() {
          .parent = "GroupBox1",
          .geometry = {8, 16, 153, 57},
          .caption = "Displacement from Start",
-         .visible = false},
+         .visible = false,
+         // Opaque in the colour of the box it sits in, so it reads over the river banks too.
+         .background = paleYellow},
         {.name = "nslb",
          .kind = K::Label,
          .parent = "posgb",

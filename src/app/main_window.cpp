@@ -4,6 +4,7 @@
 #include "motions/motion_panel.h"
 #include "scene/artwork.h"
 #include "scene/startup.h"
+#include "vectors/velocity_panel.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -68,6 +69,9 @@ bool Trelativefrm::event(QEvent* event) {
         QTimer::singleShot(0, this,
                            [this] { handle([this] { FormActivate(scene_, platform_); }); });
     }
+    // A turn button released while another window had the mouse sends no release here.
+    if (event->type() == QEvent::WindowDeactivate && scene_.angletrEnabled)
+        handle([this] { Image10MouseUp(scene_); });
     return QMainWindow::event(event);
 }
 

@@ -19,7 +19,6 @@ public:
     QWidget* addPage(const QString& caption, const QString& objectName);
     int currentIndex() const;
     void setCurrentIndex(int index);
-    QTabBar* tabBar() const { return tabs_; }
 
 Q_SIGNALS:
     void currentChanged(int index);

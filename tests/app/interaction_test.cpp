@@ -80,6 +80,16 @@ TEST_F(Window, HoldingATurnButtonTurnsByAHundredthOfADegreePerTick) {
     EXPECT_EQ(ticks.count(), n);
 }
 
+TEST_F(Window, ATurnButtonStopsWhenTheWindowLosesTheMouse) {
+    QTest::mousePress(find("Image4"), Qt::LeftButton, {}, {8, 8});
+    ASSERT_TRUE(find<QTimer>("angletr")->isActive());
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&window, &deactivate);
+    EXPECT_FALSE(find<QTimer>("angletr")->isActive());
+    EXPECT_FALSE(window.scene().angletrEnabled);
+    QTest::mouseRelease(find("Image4"), Qt::LeftButton, {}, {8, 8});
+}
+
 TEST_F(Window, DraggingADialOutsideItKeepsTurningTheVector) {
     auto* dial = find("windim");
     QTest::mousePress(dial, Qt::LeftButton, {}, {80, 50});

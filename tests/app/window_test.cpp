@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -145,7 +146,18 @@ TEST_F(Window, QuestionsMenuOffersSeventeenItemsThatOpenThePanel) {
                            "N32"};
     for (const char* item : items)
         ASSERT_NE(window.findChild<QAction*>(QLatin1String(item)), nullptr) << item;
-    EXPECT_EQ(find<QAction>("Startfinishline1")->text(), QStringLiteral("Start/finish line"));
+    const std::tuple<const char*, const char*, const char*> placed[] = {
+        {"Startfinishline1", "Introduction1", "Start/finish line"},
+        {"FindPlaneVelocity1", "Easy1", "Find Plane Velocity"},
+        {"Whereareyou1", "Medium1", "Where are you?"},
+        {"Howfastisthewind1", "Hard1", "How fast is the wind?"},
+        {"N31", "Fullsolution1", "#3"},
+        {"N12", "PartialSolution1", "#1"}};
+    for (const auto& [item, menu, caption] : placed) {
+        auto* action = find<QAction>(item);
+        EXPECT_EQ(action->text(), QLatin1String(caption));
+        EXPECT_TRUE(find<QMenu>(menu)->actions().contains(action)) << item;
+    }
 
     choose("Moveplane1");
     EXPECT_FALSE(find("expgb")->isHidden());
