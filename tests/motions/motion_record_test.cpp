@@ -124,29 +124,6 @@ TEST(RecordNumberTest, AnglesAreFiniteWithAPointWhateverTheLocale) {
     std::setlocale(LC_ALL, before.c_str());
 }
 
-TEST(MotionRecordParseTest, ReadsEveryFieldInPlace) {
-    const auto parsed = parseMotionText(u" "_s + addingVectors());
-    ASSERT_TRUE(std::holds_alternative<MotionRecord>(parsed));
-    const auto& r = std::get<MotionRecord>(parsed);
-    EXPECT_EQ(r.distanceIndex, 0);
-    EXPECT_EQ(r.startFinish, 0);
-    EXPECT_EQ(r.windSpeed, 471);
-    EXPECT_EQ(r.planeSpeed, 514);
-    EXPECT_EQ(r.groundSpeed, 686);
-    EXPECT_EQ(r.vectorScale, 50);
-    EXPECT_EQ(r.places[0].top, 352); // Startsh
-    EXPECT_EQ(r.places[0].left, 112);
-    EXPECT_EQ(r.places[8].top, 355); // resultshb
-    EXPECT_EQ(r.places[8].left, 126);
-    EXPECT_EQ(r.places[12].top, 222); // movesh
-    EXPECT_EQ(r.places[12].left, 255);
-    EXPECT_EQ(r.options, 1);
-    EXPECT_DOUBLE_EQ(r.windAngle, 0.21378);
-    EXPECT_DOUBLE_EQ(r.planeAngle, 0.92730);
-    EXPECT_DOUBLE_EQ(r.groundAngle, 0.60229);
-    EXPECT_EQ(r.riverWidth, 250);
-}
-
 TEST(MotionRecordParseTest, ReportsTheFirstFieldThatFailsInApplicationOrder) {
     const QString integer = u"'%1' is not a valid integer value"_s;
     const QString floating = u"'%1' is not a valid floating point value"_s;

@@ -53,22 +53,6 @@ TEST(MotionSamplesTest, SampleFilesOpenThroughThePanel) {
     }
 }
 
-TEST(MotionSamplesTest, OpenedSamplesCarryTheirScenes) {
-    FakePlatform platform;
-    Scene scene = startedScene();
-    ASSERT_TRUE(
-        applyMotionText(scene, platform, readMotionFile(dataFile("many_tokens.rel")).text.record));
-    EXPECT_EQ(scene.shoresb.position, 300);
-
-    ASSERT_TRUE(applyMotionText(scene, platform,
-                                readMotionFile(dataFile("river_kmh_windows1252.rel")).text.record));
-    EXPECT_TRUE(scene.showRiver);
-    EXPECT_EQ(scene.unitsTag, unitsKmH);
-    Scene fresh = startedScene();
-    ASSERT_TRUE(applyMotionText(fresh, platform, questions()[13].record));
-    EXPECT_EQ(recordOf(scene), recordOf(fresh));
-}
-
 // Every file kept in the test data, inputs that once broke the reader included, either
 // applies or leaves the scene as it was.
 TEST(MotionSamplesTest, EveryKeptFileAppliesOrChangesNothing) {
