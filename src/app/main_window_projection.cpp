@@ -138,8 +138,8 @@ void Trelativefrm::projectControlsPage() {
 }
 
 void Trelativefrm::projectVelocitiesPage() {
-    for (const char* name : {"smalllb", "scalelb", "largelb", "timesb"})
-        control<QWidget>(name)->setVisible(scene_.scaleControlsVisible);
+    for (const char* name : {"smalllb", "scalelb", "largelb"})
+        control<QWidget>(name)->setVisible(scene_.timesb.visible);
 }
 
 void Trelativefrm::projectGroundView() {

@@ -59,7 +59,7 @@ void applyRecord(Scene& scene, const MotionRecord& record) {
     for (Shape Scene::*middle : {&Scene::windshm, &Scene::planeshm, &Scene::resultshm})
         (scene.*middle).visible = scene.showVectors;
     scene.movesh.visible = scene.showVectors;
-    scene.scaleControlsVisible = scene.showVectors;
+    scene.timesb.visible = scene.showVectors;
     scene.posgbVisible = scene.showDisplacement;
     for (Shape Scene::*hidden : {&Scene::windshb, &Scene::planeshb, &Scene::resultshb,
                                  &Scene::windsht, &Scene::planesht, &Scene::resultsht})

@@ -79,8 +79,7 @@ struct Scene {
     Label rlb{QStringLiteral("rlb")};
     ScrollBar resultantsb{0, 3000, 0, 10};
     Label resultantlb{QStringLiteral("[E]"), false};
-    bool scaleControlsVisible = false; // smalllb, scalelb, largelb and timesb
-    ScrollBar timesb{1, 100, 50, 5, false};
+    ScrollBar timesb{1, 100, 50, 5, false}; // its labels "Small", "Scale", "Large" show with it
     QImage windim;
     QImage planeim;
     QImage resultantim;

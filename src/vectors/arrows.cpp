@@ -39,7 +39,6 @@ void Showvectors1Click(Scene& scene) {
     scene.movesh.visible = on;
     scene.resultshm.visible = on;
     airbtClick(scene);
-    scene.scaleControlsVisible = on;
     scene.timesb.visible = on;
 }
 

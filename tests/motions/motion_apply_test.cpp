@@ -100,7 +100,7 @@ TEST(MotionApplyTest, EveryItemAppliesWithItsOptions) {
         EXPECT_EQ(scene.shoresb.visible, e.river) << item;
         EXPECT_EQ(scene.airim, e.river ? scene.wim : scene.aim) << item;
         EXPECT_TRUE(scene.showVectors && scene.windshm.visible && scene.movesh.visible &&
-                    scene.scaleControlsVisible)
+                    scene.timesb.visible)
             << item;
         EXPECT_FALSE(scene.showDisplacement || scene.posgbVisible || scene.windshb.visible) << item;
         EXPECT_EQ(scene.airspeedsb.position, fields[2].toInt()) << item;
@@ -199,7 +199,7 @@ TEST(MotionApplyTest, OptionFlagsSetTheirControls) {
         const Scene s = appliedScene(withFields(recordOfItem(3), {{33, flags}}));
         EXPECT_EQ(s.showVectors, vectors) << flags.toStdString();
         EXPECT_EQ(s.windshm.visible && s.planeshm.visible && s.resultshm.visible &&
-                      s.movesh.visible && s.scaleControlsVisible,
+                      s.movesh.visible && s.timesb.visible,
                   vectors)
             << flags.toStdString();
         EXPECT_EQ(s.showRiver && s.shoresb.visible && s.shorelb.visible, river);

@@ -64,7 +64,7 @@ TEST_F(Startup, ActivateShowsAboutVectorsAndTheControlsPage) {
     EXPECT_EQ(platform.aboutShown, 1);
     EXPECT_TRUE(scene.showVectors);
     EXPECT_TRUE(scene.windshm.visible);
-    EXPECT_TRUE(scene.scaleControlsVisible);
+    EXPECT_TRUE(scene.timesb.visible);
     EXPECT_EQ(scene.notebookPage, 0);
     EXPECT_TRUE(scene.planesh.visible);
     EXPECT_EQ(scene.planesh.left, 216);

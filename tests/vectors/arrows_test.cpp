@@ -131,7 +131,6 @@ TEST(ShowVectorsTest, TogglesHandlesAndScaleControls) {
         EXPECT_EQ(scene.showVectors, on);
         for (const Shape* s : {&scene.windshm, &scene.planeshm, &scene.resultshm, &scene.movesh})
             EXPECT_EQ(s->visible, on);
-        EXPECT_EQ(scene.scaleControlsVisible, on);
         EXPECT_EQ(scene.timesb.visible, on);
         for (const Shape* s : {&scene.windshb, &scene.windsht, &scene.planeshb, &scene.planesht,
                                &scene.resultshb, &scene.resultsht})
