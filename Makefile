@@ -1,5 +1,5 @@
 # The two commands a newcomer needs: `make run` and `make test`.
-.PHONY: all setup build run test asan bench format clean
+.PHONY: all setup build run test asan bench fuzz format clean
 
 all: build
 
@@ -16,6 +16,7 @@ run: build
 test: build
 	ctest --preset dev
 	@scripts/e2e build/dev/src/zephyra
+	fuzz/run 20
 
 asan: setup
 	cmake --preset asan >/dev/null
@@ -26,6 +27,9 @@ bench: setup
 	cmake --preset release >/dev/null
 	cmake --build --preset release --target zephyra_bench
 	build/release/bench/zephyra_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+
+fuzz: setup
+	fuzz/run 600
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
