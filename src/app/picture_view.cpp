@@ -1,12 +1,12 @@
 #include "app/picture_view.h"
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace zephyra {
 
-PictureView::PictureView(const QImage* image, QWidget* parent) : QWidget(parent), image_(image) {
+PictureView::PictureView(const QImage* image, QWidget* parent)
+    : PointerWidget(parent), image_(image) {
     // The picture covers the view, so nothing beneath needs painting first (the ground view
     // is repainted on every flight tick).
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -17,18 +17,6 @@ void PictureView::paintEvent(QPaintEvent* event) {
     if (!QRect(QPoint(0, 0), image_->size()).contains(event->rect()))
         painter.fillRect(event->rect(), palette().window());
     painter.drawImage(0, 0, *image_);
-}
-
-void PictureView::mousePressEvent(QMouseEvent* event) {
-    Q_EMIT pressed(event->position().toPoint());
-}
-
-void PictureView::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT moved(event->position().toPoint());
-}
-
-void PictureView::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT released(event->position().toPoint());
 }
 
 } // namespace zephyra

@@ -1,11 +1,11 @@
 #include "app/shape_view.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace zephyra {
 
-ShapeView::ShapeView(const ShapeStyle& style, QWidget* parent) : QWidget(parent), style_(style) {}
+ShapeView::ShapeView(const ShapeStyle& style, QWidget* parent)
+    : PointerWidget(parent), style_(style) {}
 
 void ShapeView::setOutlineShown(bool shown) {
     if (outlineShown_ != shown) {
@@ -30,18 +30,6 @@ void ShapeView::paintEvent(QPaintEvent*) {
         painter.drawEllipse(box);
     else
         painter.drawRect(box);
-}
-
-void ShapeView::mousePressEvent(QMouseEvent* event) {
-    Q_EMIT pressed(event->position().toPoint());
-}
-
-void ShapeView::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT moved(event->position().toPoint());
-}
-
-void ShapeView::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT released(event->position().toPoint());
 }
 
 } // namespace zephyra

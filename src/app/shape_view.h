@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/pointer_widget.h"
+
 #include <QColor>
-#include <QWidget>
 
 namespace zephyra {
 
@@ -16,7 +17,7 @@ struct ShapeStyle {
 
 // A small shape that takes the mouse over its whole rectangle, even where nothing is
 // painted, and reports it relative to its own top-left corner.
-class ShapeView : public QWidget {
+class ShapeView : public PointerWidget {
     Q_OBJECT
 public:
     ShapeView(const ShapeStyle& style, QWidget* parent);
@@ -24,16 +25,8 @@ public:
     // A marker whose outline is switched off is an invisible handle.
     void setOutlineShown(bool shown);
 
-Q_SIGNALS:
-    void pressed(QPoint at);
-    void moved(QPoint at);
-    void released(QPoint at);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     ShapeStyle style_;

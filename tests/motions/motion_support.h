@@ -2,7 +2,7 @@
 
 #include "motions/motion_record.h"
 #include "scene/scene.h"
-#include "scene/startup.h"
+#include "scene/started_scene.h"
 #include "support/fake_platform.h"
 
 #include <QByteArray>
@@ -12,14 +12,7 @@
 // Helpers shared by the motion tests.
 namespace motion_test {
 
-// The scene as the window has it once it is shown.
-inline zephyra::Scene startedScene() {
-    zephyra::Scene scene;
-    FakePlatform platform;
-    zephyra::FormCreate(scene);
-    zephyra::FormActivate(scene, platform);
-    return scene;
-}
+using ::startedScene;
 
 // The scene's record on one line, as the built-in questions hold theirs.
 inline QString recordOf(const zephyra::Scene& scene) {
