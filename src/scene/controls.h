@@ -18,14 +18,12 @@ struct ScrollBar {
 
 // Writes a control value and runs its reaction only when the value actually changed;
 // this is what a user's change of the same control would run.
-template <class Reaction>
-void setPosition(ScrollBar& bar, int value, Reaction&& reaction) {
+template <class Reaction> void setPosition(ScrollBar& bar, int value, Reaction&& reaction) {
     if (bar.set(value))
         reaction();
 }
 
-template <class Reaction>
-void setChecked(bool& checked, bool value, Reaction&& reaction) {
+template <class Reaction> void setChecked(bool& checked, bool value, Reaction&& reaction) {
     if (checked != value) {
         checked = value;
         reaction();

@@ -26,8 +26,8 @@ double currentMetresPerPixel(const Scene& scene) {
 double arrowFactor(const Scene& scene) {
     // Worked out in extended precision and only then held as a double, so each scale
     // position gives the one factor a saved scene was laid out with.
-    return static_cast<double>(static_cast<long double>(scene.timesb.max) /
-                               scene.timesb.position * 0.1L);
+    return static_cast<double>(static_cast<long double>(scene.timesb.max) / scene.timesb.position *
+                               0.1L);
 }
 
 } // namespace zephyra
