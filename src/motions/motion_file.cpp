@@ -173,8 +173,13 @@ MotionFileRead readMotionFile(const QString& path) {
 QString writeMotionFile(const QString& path, const QString& explanation, const Scene& scene) {
     if (path.isEmpty())
         return fileErrorMessage(EINVAL);
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return fileErrorMessage(EISDIR);
+    // Replacing a device or a pipe would put a plain file in its place; only plain files
+    // are motion files.
+    if (info.exists() && !info.isFile())
+        return fileErrorMessage(EACCES);
     const QByteArray bytes = motionFileBytes(explanation, scene);
     QSaveFile file(path);
     errno = 0;

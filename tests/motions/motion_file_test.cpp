@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zephyra;
@@ -156,8 +157,12 @@ TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
     const QString folder = dir.filePath(u"folder.rel"_s);
     ASSERT_TRUE(QDir().mkdir(folder));
     ASSERT_TRUE(writeBytes(dir.filePath(u"folder.rel/inside"_s), "kept"));
+    // A pipe stands in for a device node: neither may be replaced by a plain file.
+    const QString pipe = dir.filePath(u"pipe.rel"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
     const std::pair<QString, QString> cases[] = {
         {folder, u"File access denied"_s},
+        {pipe, u"File access denied"_s},
         {dir.filePath(u"no folder/x.rel"_s), u"Invalid filename"_s},
         {u"/proc/zephyra-test.rel"_s, u"File access denied"_s},
         {u"/proc/version"_s, u"File access denied"_s},
@@ -166,6 +171,9 @@ TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
     for (const auto& [path, message] : cases)
         EXPECT_EQ(writeMotionFile(path, u"text"_s, scene), message) << path.toStdString();
     EXPECT_EQ(fileBytes(dir.filePath(u"folder.rel/inside"_s)), "kept");
+    struct stat status {};
+    ASSERT_EQ(lstat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
     EXPECT_FALSE(fileBytes(u"/proc/version"_s).contains("START RELATIVE MOTION DATA"));
 
     // A file size limit makes the write fail part-way, as a full disk would.
