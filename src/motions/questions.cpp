@@ -112,9 +112,9 @@ const std::vector<Question>& questions() {
          u"N12Click"_s,
          {u"Partial solution from 1st work sheet."_s,
           u"move red arrow to find graound velocity.  Then adjust red x to find where it will land."_s},
-         // Full solution #1 with the red arrow at 20.0 pointing North from a tail of its
+         // Full solution #1 with the red arrow at speed 20 pointing North from a tail of its
          // own, and the red X moved off the landing point, for the student to find both.
-         u"2 1 450 1200 200 79 454 41 454 300 458 45 225 247 328 123 415 440 197 198 460 47 440 440 253 296 197 198 390 440 276 185 9 5.75927 1.04743 1.57080 250"_s},
+         u"2 1 450 1200 20 79 454 41 454 300 458 45 225 247 328 123 438 440 197 198 460 47 440 440 253 296 197 198 435 440 276 185 9 5.75927 1.04743 1.57080 250"_s},
         {u"Worksheets/Works sheet #1/Partial Solution/#2"_s,
          u"N22Click"_s,
          {u"Partial solution from 1st work sheet"_s,

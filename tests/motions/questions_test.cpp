@@ -90,9 +90,9 @@ TEST(QuestionsTest, RecordsAreWholeAndRelatedAsDesigned) {
     EXPECT_EQ(differingFields(13, 16),
               (std::set<int>{5, 7, 8, 9, 10, 11, 12, 17, 18, 23, 24, 29, 30, 36}));
     EXPECT_EQ(differingFields(14, 17), (std::set<int>{5, 9, 10, 17, 18, 23, 24, 29, 30, 32, 36}));
-    // The first partial solution: red arrow at 20.0 elsewhere, finish marker moved.
+    // The first partial solution: red arrow at 20 elsewhere, finish marker moved.
     EXPECT_EQ(differingFields(12, 15), (std::set<int>{5, 9, 10, 17, 18, 23, 24, 29, 30, 36}));
-    EXPECT_EQ(questions()[14].record.split(u' ')[4], u"200"_s);
+    EXPECT_EQ(questions()[14].record.split(u' ')[4], u"20"_s);
 }
 
 TEST(QuestionsTest, ShowingAQuestionFillsThePanelAndLeavesTheScene) {
