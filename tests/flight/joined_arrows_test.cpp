@@ -2,6 +2,7 @@
 #include "manipulation/dragging.h"
 #include "scene/scene.h"
 #include "support/printers.h"
+#include "support/shapes.h"
 #include "vectors/velocity_panel.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,6 @@
 using namespace zephyra;
 
 namespace {
-
-QPoint at(const Shape& s) {
-    return {s.left, s.top};
-}
-
-void put(Shape& s, QPoint p) {
-    s.left = p.x();
-    s.top = p.y();
-}
 
 // Wind 20.3 toward East (half 40, full 81: the full offset is not twice the half) and plane
 // 10.0 toward North, every handle apart from the others.
@@ -48,17 +40,17 @@ TEST(JoinedArrowsTest, TailToTailJointKeepsTheJointAndTakesNewLengths) {
     put(scene.windshb, {100, 100});
     put(scene.planeshb, {100, 100});
     lockedbtClick(scene);
-    EXPECT_EQ(at(scene.planeshm), QPoint(100, 80));
-    EXPECT_EQ(at(scene.planesht), QPoint(100, 60));
-    EXPECT_EQ(at(scene.windshm), QPoint(140, 100));
-    EXPECT_EQ(at(scene.windsht), QPoint(180, 100));
-    EXPECT_EQ(at(scene.windshb), QPoint(100, 100));
-    EXPECT_EQ(at(scene.planeshb), QPoint(100, 100));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(100, 80));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(100, 60));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(140, 100));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(180, 100));
+    EXPECT_EQ(placeOf(scene.windshb), QPoint(100, 100));
+    EXPECT_EQ(placeOf(scene.planeshb), QPoint(100, 100));
 
     scene.timesb.position = 100;
     lockedbtClick(scene);
-    EXPECT_EQ(at(scene.windshm), QPoint(120, 100));
-    EXPECT_EQ(at(scene.windsht), QPoint(140, 100));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(120, 100));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(140, 100));
 }
 
 TEST(JoinedArrowsTest, EachJointLaysBothArrowsFromTheWindEnd) {
@@ -114,12 +106,12 @@ TEST(JoinedArrowsTest, EachJointLaysBothArrowsFromTheWindEnd) {
         put(scene.*c.windEnd, {200, 200});
         put(scene.*c.planeEnd, {203, 196});
         lockedbtClick(scene);
-        EXPECT_EQ(at(scene.windshm), c.windMiddle);
-        EXPECT_EQ(at(scene.*c.windFarEnd), c.windFar);
-        EXPECT_EQ(at(scene.planeshm), c.planeMiddle);
-        EXPECT_EQ(at(scene.*c.planeFarEnd), c.planeFar);
-        EXPECT_EQ(at(scene.*c.windEnd), QPoint(200, 200));
-        EXPECT_EQ(at(scene.*c.planeEnd), QPoint(203, 196));
+        EXPECT_EQ(placeOf(scene.windshm), c.windMiddle);
+        EXPECT_EQ(placeOf(scene.*c.windFarEnd), c.windFar);
+        EXPECT_EQ(placeOf(scene.planeshm), c.planeMiddle);
+        EXPECT_EQ(placeOf(scene.*c.planeFarEnd), c.planeFar);
+        EXPECT_EQ(placeOf(scene.*c.windEnd), QPoint(200, 200));
+        EXPECT_EQ(placeOf(scene.*c.planeEnd), QPoint(203, 196));
         EXPECT_TRUE(scene.vectorsJoined);
     }
 }
@@ -135,8 +127,8 @@ TEST(JoinedArrowsTest, EndsTouchWithinFourPixelsOnEachAxis) {
         put(scene.windshb, {200, 200});
         put(scene.planeshb, QPoint(200, 200) + gap);
         lockedbtClick(scene);
-        EXPECT_EQ(at(scene.windshm), touches ? QPoint(240, 200) : QPoint(10, 400));
-        EXPECT_EQ(at(scene.planeshm), touches ? QPoint(200, 180) : QPoint(300, 400));
+        EXPECT_EQ(placeOf(scene.windshm), touches ? QPoint(240, 200) : QPoint(10, 400));
+        EXPECT_EQ(placeOf(scene.planeshm), touches ? QPoint(200, 180) : QPoint(300, 400));
         EXPECT_TRUE(scene.vectorsJoined);
     }
 }
@@ -147,9 +139,9 @@ TEST(JoinedArrowsTest, HeadToTailWinsOverTipToTip) {
     put(scene.planeshb, {201, 201});
     put(scene.planesht, {202, 202});
     lockedbtClick(scene);
-    EXPECT_EQ(at(scene.planeshm), QPoint(200, 180));
-    EXPECT_EQ(at(scene.planesht), QPoint(200, 160));
-    EXPECT_EQ(at(scene.planeshb), QPoint(201, 201));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(200, 180));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(200, 160));
+    EXPECT_EQ(placeOf(scene.planeshb), QPoint(201, 201));
 }
 
 TEST(JoinedArrowsTest, HandlesAtTheIntLimitsOrAnUnreadableAngleStayDefined) {
@@ -159,8 +151,8 @@ TEST(JoinedArrowsTest, HandlesAtTheIntLimitsOrAnUnreadableAngleStayDefined) {
     put(scene.windshb, {big, small});
     put(scene.planeshb, {big, small});
     lockedbtClick(scene);
-    EXPECT_EQ(at(scene.windsht), QPoint(big, small));
-    EXPECT_EQ(at(scene.planesht), QPoint(big, small));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(big, small));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(big, small));
 
     scene = separatedArrows();
     scene.windAngle = std::nan("");
@@ -168,8 +160,8 @@ TEST(JoinedArrowsTest, HandlesAtTheIntLimitsOrAnUnreadableAngleStayDefined) {
     put(scene.windshb, {200, 200});
     put(scene.planeshb, {200, 200});
     lockedbtClick(scene);
-    EXPECT_EQ(at(scene.windshm), QPoint(200, 200));
-    EXPECT_EQ(at(scene.planesht), QPoint(200, 200));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(200, 200));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(200, 200));
 }
 
 // The wind's tip dragged onto the plane's tail, then speed, scale and direction changed.
@@ -182,21 +174,21 @@ TEST(JoinedArrowsTest, AJoinMadeByDraggingHoldsThroughPanelChanges) {
                      302 - scene.windshm.top + 3);
     planeimMouseUp(scene);
     ASSERT_TRUE(scene.vectorsJoined);
-    ASSERT_EQ(at(scene.windsht), QPoint(260, 300));
+    ASSERT_EQ(placeOf(scene.windsht), QPoint(260, 300));
 
     setPlaneSpeed(scene, 100);
-    EXPECT_EQ(at(scene.windshm), QPoint(220, 300));
-    EXPECT_EQ(at(scene.planeshm), QPoint(280, 300));
-    EXPECT_EQ(at(scene.planesht), QPoint(300, 300));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(220, 300));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(280, 300));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(300, 300));
 
     setVectorScale(scene, 100);
-    EXPECT_EQ(at(scene.windshm), QPoint(240, 300));
-    EXPECT_EQ(at(scene.windshb), QPoint(220, 300));
-    EXPECT_EQ(at(scene.planeshm), QPoint(270, 300));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(240, 300));
+    EXPECT_EQ(placeOf(scene.windshb), QPoint(220, 300));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(270, 300));
 
     planeimMouseDown(scene, 50, 0);
     planeimMouseUp(scene);
-    EXPECT_EQ(at(scene.planeshm), QPoint(260, 290));
-    EXPECT_EQ(at(scene.planesht), QPoint(260, 280));
-    EXPECT_EQ(at(scene.windsht), QPoint(260, 300));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(260, 290));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(260, 280));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(260, 300));
 }

@@ -1,6 +1,7 @@
 #include "manipulation/dragging.h"
 #include "scene/scene.h"
 #include "support/printers.h"
+#include "support/shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,6 @@
 using namespace zephyra;
 
 namespace {
-
-QPoint at(const Shape& s) {
-    return {s.left, s.top};
-}
-
-void put(Shape& s, QPoint p) {
-    s.left = p.x();
-    s.top = p.y();
-}
 
 // A move that brings the sender's centre to where its corner should end up at `corner`.
 void dragTo(Scene& scene, ShapeId id, QPoint corner) {
@@ -45,9 +37,10 @@ struct Snapshot {
 };
 
 Snapshot snapshot(const Scene& s) {
-    return {{at(s.planesh), at(s.Startsh), at(s.stopsh), at(s.windshb), at(s.windshm),
-             at(s.windsht), at(s.planeshb), at(s.planeshm), at(s.planesht), at(s.resultshb),
-             at(s.resultshm), at(s.resultsht), at(s.movesh)},
+    return {{placeOf(s.planesh), placeOf(s.Startsh), placeOf(s.stopsh), placeOf(s.windshb),
+             placeOf(s.windshm), placeOf(s.windsht), placeOf(s.planeshb), placeOf(s.planeshm),
+             placeOf(s.planesht), placeOf(s.resultshb), placeOf(s.resultshm), placeOf(s.resultsht),
+             placeOf(s.movesh)},
             {s.Startsh.hint, s.stopsh.hint, s.directionlb.caption},
             s.courseAngle,
             s.vectorsJoined};
@@ -69,17 +62,17 @@ TEST(DraggingTest, PressAndReleaseWithoutMovingChangesNothing) {
     EXPECT_TRUE(snapshot(scene) == before);
 
     // Releasing the carrier lays the hidden ends around the middles; nothing visible moves.
-    const QPoint windMiddle = at(scene.windshm);
-    const QPoint planeMiddle = at(scene.planeshm);
-    const QPoint carrier = at(scene.movesh);
+    const QPoint windMiddle = placeOf(scene.windshm);
+    const QPoint planeMiddle = placeOf(scene.planeshm);
+    const QPoint carrier = placeOf(scene.movesh);
     planeshMouseDown(scene);
     moveshMouseUp(scene);
     EXPECT_FALSE(scene.dragging);
-    EXPECT_EQ(at(scene.windshm), windMiddle);
-    EXPECT_EQ(at(scene.planeshm), planeMiddle);
-    EXPECT_EQ(at(scene.movesh), carrier);
-    EXPECT_EQ(at(scene.windsht), windMiddle + QPoint(40, 0));
-    EXPECT_EQ(at(scene.planeshb), planeMiddle - QPoint(40, 0));
+    EXPECT_EQ(placeOf(scene.windshm), windMiddle);
+    EXPECT_EQ(placeOf(scene.planeshm), planeMiddle);
+    EXPECT_EQ(placeOf(scene.movesh), carrier);
+    EXPECT_EQ(placeOf(scene.windsht), windMiddle + QPoint(40, 0));
+    EXPECT_EQ(placeOf(scene.planeshb), planeMiddle - QPoint(40, 0));
 }
 
 TEST(DraggingTest, MovesWithoutAPressDoNothing) {
@@ -95,9 +88,9 @@ TEST(DraggingTest, PlaneStartFollowsThePointerWithoutBounds) {
     Scene scene;
     planeshMouseDown(scene);
     planeshMouseMove(scene, ShapeId::planesh, 10, 10);
-    EXPECT_EQ(at(scene.planesh), QPoint(222, 238));
+    EXPECT_EQ(placeOf(scene.planesh), QPoint(222, 238));
     planeshMouseMove(scene, ShapeId::planesh, -1000, 2000);
-    EXPECT_EQ(at(scene.planesh), QPoint(-782, 2234));
+    EXPECT_EQ(placeOf(scene.planesh), QPoint(-782, 2234));
 }
 
 // The start marker stands at (112, 352) and the finish at (488, 352) until one is dragged.
@@ -161,7 +154,7 @@ TEST(DraggingTest, MarkerStepWritesHintsCourseAngleAndLabel) {
         scene.distanceUnit = QString::fromLatin1(c.unit);
         planeshMouseDown(scene);
         dragTo(scene, c.dragged, c.to);
-        EXPECT_EQ(at(shapeOf(scene, c.dragged)), c.to);
+        EXPECT_EQ(placeOf(shapeOf(scene, c.dragged)), c.to);
         EXPECT_EQ(scene.Startsh.hint, QString::fromUtf8(c.hint));
         EXPECT_EQ(scene.stopsh.hint, QString::fromUtf8(c.hint));
         EXPECT_EQ(scene.directionlb.caption, QString::fromUtf8(c.label));
@@ -179,7 +172,7 @@ TEST(DraggingTest, MiddleHandlesStayOnTheGroundView) {
         Scene scene;
         planeshMouseDown(scene);
         dragTo(scene, ShapeId::resultshm, target);
-        EXPECT_EQ(at(scene.resultshm), expected) << "to " << target.x() << ", " << target.y();
+        EXPECT_EQ(placeOf(scene.resultshm), expected) << "to " << target.x() << ", " << target.y();
     }
 }
 
@@ -191,15 +184,15 @@ TEST(DraggingTest, MiddleStepLaysAllArrowsFromTheirMiddlesAndCentresTheCarrier) 
     put(scene.windshm, {-7, 100});
     planeshMouseDown(scene);
     dragTo(scene, ShapeId::planeshm, {0, 301});
-    EXPECT_EQ(at(scene.planeshm), QPoint(0, 301));
-    EXPECT_EQ(at(scene.planesht), QPoint(0, 261));
-    EXPECT_EQ(at(scene.planeshb), QPoint(0, 341));
-    EXPECT_EQ(at(scene.windshb), QPoint(-47, 100));
-    EXPECT_EQ(at(scene.windsht), QPoint(33, 100));
-    EXPECT_EQ(at(scene.resultshb), QPoint(492, 408));
-    EXPECT_EQ(at(scene.resultsht), QPoint(452, 408));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(0, 301));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(0, 261));
+    EXPECT_EQ(placeOf(scene.planeshb), QPoint(0, 341));
+    EXPECT_EQ(placeOf(scene.windshb), QPoint(-47, 100));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(33, 100));
+    EXPECT_EQ(placeOf(scene.resultshb), QPoint(492, 408));
+    EXPECT_EQ(placeOf(scene.resultsht), QPoint(452, 408));
     // Halving truncates toward zero: (-7 + 0) / 2 is -3.
-    EXPECT_EQ(at(scene.movesh), QPoint(-3, 200));
+    EXPECT_EQ(placeOf(scene.movesh), QPoint(-3, 200));
     EXPECT_FALSE(scene.vectorsJoined);
 }
 
@@ -215,14 +208,14 @@ TEST(DraggingTest, WindTipSnapsOntoThePlaneTailWithinFourPixels) {
         dragTo(scene, ShapeId::windshm, QPoint(220, 300) + gap);
         EXPECT_EQ(scene.vectorsJoined, joins);
         if (joins) {
-            EXPECT_EQ(at(scene.windsht), QPoint(260, 300));
-            EXPECT_EQ(at(scene.windshm), QPoint(220, 300));
-            EXPECT_EQ(at(scene.windshb), QPoint(180, 300));
+            EXPECT_EQ(placeOf(scene.windsht), QPoint(260, 300));
+            EXPECT_EQ(placeOf(scene.windshm), QPoint(220, 300));
+            EXPECT_EQ(placeOf(scene.windshb), QPoint(180, 300));
         } else {
-            EXPECT_EQ(at(scene.windshm), QPoint(220, 300) + gap);
+            EXPECT_EQ(placeOf(scene.windshm), QPoint(220, 300) + gap);
         }
-        EXPECT_EQ(at(scene.planeshb), QPoint(260, 300));
-        EXPECT_EQ(at(scene.planeshm), QPoint(300, 300));
+        EXPECT_EQ(placeOf(scene.planeshb), QPoint(260, 300));
+        EXPECT_EQ(placeOf(scene.planeshm), QPoint(300, 300));
     }
 }
 
@@ -238,11 +231,11 @@ TEST(DraggingTest, DraggingThePlaneOrTheGroundArrowSnapsThePlane) {
         else
             dragTo(scene, sender, {100, 450});
         EXPECT_TRUE(scene.vectorsJoined);
-        EXPECT_EQ(at(scene.windshm), QPoint(220, 300));
-        EXPECT_EQ(at(scene.windsht), QPoint(260, 300));
-        EXPECT_EQ(at(scene.planeshb), QPoint(260, 300));
-        EXPECT_EQ(at(scene.planeshm), QPoint(300, 300));
-        EXPECT_EQ(at(scene.planesht), QPoint(340, 300));
+        EXPECT_EQ(placeOf(scene.windshm), QPoint(220, 300));
+        EXPECT_EQ(placeOf(scene.windsht), QPoint(260, 300));
+        EXPECT_EQ(placeOf(scene.planeshb), QPoint(260, 300));
+        EXPECT_EQ(placeOf(scene.planeshm), QPoint(300, 300));
+        EXPECT_EQ(placeOf(scene.planesht), QPoint(340, 300));
     }
 }
 
@@ -253,9 +246,9 @@ TEST(DraggingTest, HeadToTailWinsWhenBothEndsAreWithinReach) {
     put(scene.planeshm, {201, 200});
     planeshMouseDown(scene);
     dragTo(scene, ShapeId::windshm, {200, 200});
-    EXPECT_EQ(at(scene.windsht), QPoint(239, 200));
-    EXPECT_EQ(at(scene.windshm), QPoint(199, 200));
-    EXPECT_EQ(at(scene.windshb), QPoint(159, 200));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(239, 200));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(199, 200));
+    EXPECT_EQ(placeOf(scene.windshb), QPoint(159, 200));
 }
 
 TEST(DraggingTest, CarrierStaysOnTheGroundViewAndCarriesBothMiddles) {
@@ -263,18 +256,18 @@ TEST(DraggingTest, CarrierStaysOnTheGroundViewAndCarriesBothMiddles) {
         {{5000, 192}, {568, 192}}, {{-5000, -5000}, {0, 16}}, {{300, 5000}, {300, 519}}};
     for (auto [target, expected] : cases) {
         Scene scene;
-        const QPoint wind = at(scene.windshm) - at(scene.movesh);
-        const QPoint plane = at(scene.planeshm) - at(scene.movesh);
-        const QPoint windTip = at(scene.windsht);
-        const QPoint ground = at(scene.resultshm);
+        const QPoint wind = placeOf(scene.windshm) - placeOf(scene.movesh);
+        const QPoint plane = placeOf(scene.planeshm) - placeOf(scene.movesh);
+        const QPoint windTip = placeOf(scene.windsht);
+        const QPoint ground = placeOf(scene.resultshm);
         scene.vectorsJoined = true;
         planeshMouseDown(scene);
         dragTo(scene, ShapeId::movesh, target);
-        EXPECT_EQ(at(scene.movesh), expected);
-        EXPECT_EQ(at(scene.windshm), expected + wind);
-        EXPECT_EQ(at(scene.planeshm), expected + plane);
-        EXPECT_EQ(at(scene.windsht), windTip);
-        EXPECT_EQ(at(scene.resultshm), ground);
+        EXPECT_EQ(placeOf(scene.movesh), expected);
+        EXPECT_EQ(placeOf(scene.windshm), expected + wind);
+        EXPECT_EQ(placeOf(scene.planeshm), expected + plane);
+        EXPECT_EQ(placeOf(scene.windsht), windTip);
+        EXPECT_EQ(placeOf(scene.resultshm), ground);
         EXPECT_TRUE(scene.vectorsJoined);
     }
 }
@@ -291,12 +284,12 @@ TEST(DraggingTest, JoinSurvivesACarrierDragExactly) {
     planeimMouseUp(scene);
 
     planeshMouseDown(scene);
-    dragTo(scene, ShapeId::movesh, at(scene.movesh) + QPoint(37, -21));
+    dragTo(scene, ShapeId::movesh, placeOf(scene.movesh) + QPoint(37, -21));
     moveshMouseUp(scene);
     EXPECT_FALSE(scene.dragging);
     EXPECT_TRUE(scene.vectorsJoined);
-    EXPECT_EQ(at(scene.windsht), at(scene.planeshb));
-    EXPECT_EQ(at(scene.windsht), planeTail + QPoint(37, -21));
+    EXPECT_EQ(placeOf(scene.windsht), placeOf(scene.planeshb));
+    EXPECT_EQ(placeOf(scene.windsht), planeTail + QPoint(37, -21));
 }
 
 TEST(DraggingTest, ShapesAtTheIntLimitsStayDefined) {
@@ -307,15 +300,15 @@ TEST(DraggingTest, ShapesAtTheIntLimitsStayDefined) {
     put(scene.planeshm, {small, big});
     planeshMouseDown(scene);
     dragTo(scene, ShapeId::movesh, {568, 16});
-    EXPECT_EQ(at(scene.windshm), QPoint(big, small));
-    EXPECT_EQ(at(scene.planeshm), QPoint(small + 88, big - 176));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(big, small));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(small + 88, big - 176));
     moveshMouseUp(scene);
-    EXPECT_EQ(at(scene.windsht), QPoint(big, small));
-    EXPECT_EQ(at(scene.planeshb), QPoint(small + 48, big - 176));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(big, small));
+    EXPECT_EQ(placeOf(scene.planeshb), QPoint(small + 48, big - 176));
 
     planeshMouseDown(scene);
     dragTo(scene, ShapeId::resultshm, {10, 20});
-    EXPECT_EQ(at(scene.movesh), QPoint(43, -88));
+    EXPECT_EQ(placeOf(scene.movesh), QPoint(43, -88));
 
     put(scene.Startsh, {big, 352});
     put(scene.stopsh, {small, 352});

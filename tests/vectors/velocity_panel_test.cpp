@@ -3,6 +3,7 @@
 #include "scene/scene.h"
 #include "scene/started_scene.h"
 #include "support/printers.h"
+#include "support/shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,6 @@ constexpr double turnStep = pi / 18000;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-QPoint placeOf(const Shape& s) {
-    return {s.left, s.top};
-}
-
-void put(Shape& s, QPoint p) {
-    s.left = p.x();
-    s.top = p.y();
 }
 
 struct DialCase {
