@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "scene/scene.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,7 +31,7 @@ QImage aboutLogo(int size) {
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = size / 100.0;
-    painter.setPen(QPen(QColor(169, 150, 109), 4 * s));
+    painter.setPen(QPen(QColor::fromRgb(khakiColour), 4 * s));
     painter.setBrush(QColor(0, 255, 255));
     painter.drawEllipse(QRectF(3 * s, 3 * s, 94 * s, 94 * s));
     const QPointF tail(22 * s, 70 * s), joint(70 * s, 72 * s), tip(74 * s, 26 * s);

@@ -8,8 +8,8 @@ using K = ControlKind;
 
 const QColor white(255, 255, 255);
 const QColor black(0, 0, 0);
-const QColor paleYellow(254, 253, 199);
-const QColor khaki(169, 150, 109);
+const QColor paleYellow = QColor::fromRgb(windowColour);
+const QColor khaki = QColor::fromRgb(khakiColour);
 
 const ShapeStyle handle{ShapeStyle::Circle, white, black};
 

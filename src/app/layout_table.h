@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shape_view.h"
+#include "scene/scene.h"
 
 #include <QColor>
 #include <QRect>
@@ -53,6 +54,5 @@ std::vector<ControlSpec> notebookRows();
 const std::vector<const char*>& distanceScaleItems();
 
 inline constexpr QSize clientSize{792, 546};
-inline constexpr QRgb windowBackground = qRgb(254, 253, 199);
 
 } // namespace zephyra

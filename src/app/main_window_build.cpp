@@ -62,7 +62,7 @@ void Trelativefrm::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientSize);
-    fillBackground(client, QColor::fromRgb(windowBackground));
+    fillBackground(client, QColor::fromRgb(windowColour));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(11);

@@ -7,7 +7,7 @@ namespace {
 using K = ControlKind;
 
 const QColor silver(192, 192, 192);
-const QColor khaki(169, 150, 109);
+const QColor khaki = QColor::fromRgb(khakiColour);
 const ShapeStyle rule{ShapeStyle::Rectangle, silver, silver};
 
 } // namespace

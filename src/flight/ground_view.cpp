@@ -17,7 +17,6 @@ namespace zephyra {
 
 namespace {
 
-const QColor strokeTan(169, 150, 109);
 const QColor courseYellow(255, 255, 0);
 const QColor courseGreen(0, 128, 0);
 const QColor courseRed(255, 0, 0);
@@ -89,7 +88,7 @@ void walkbtClick(Scene& scene, QPainter& canvas) {
     const QPoint centre = planeCentre(scene);
     scene.strokePoints = strokeCentres(centre, scene.planeAngle, scene.animationPhase);
     canvas.drawPolygon(riverHull(centre, scene.planeAngle));
-    canvas.setBrush(strokeTan);
+    canvas.setBrush(QColor(khakiColour));
     for (const QPoint& stroke : scene.strokePoints)
         canvas.drawEllipse(boxInside(strokeCorners(stroke)));
     canvas.setBrush(Qt::black);

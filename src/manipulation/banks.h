@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scene/scene.h"
+
 #include <QRect>
 #include <QRgb>
 
@@ -8,7 +10,7 @@
 namespace zephyra {
 
 // The banks share the colour of the right-hand panel.
-inline constexpr QRgb bankColour = qRgb(169, 150, 109);
+inline constexpr QRgb bankColour = khakiColour;
 
 // The pixels the two river banks cover on the ground view, outline included: the upper
 // bank first, then the lower. The water between them is a band centred on the row

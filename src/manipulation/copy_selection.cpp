@@ -13,7 +13,6 @@ namespace zephyra {
 namespace {
 
 // The window's background: what a selection shows where it reaches past the picture.
-constexpr QRgb windowColour = qRgb(254, 253, 199);
 
 // The frame's rectangle of the ground view, in picture pixels, with whatever lies outside
 // the picture in the window's colour.

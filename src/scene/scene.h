@@ -16,6 +16,10 @@ inline constexpr int waterimTop = 16;
 inline constexpr int waterimWidth = 578;
 inline constexpr int waterimHeight = 519;
 
+// The window's pale yellow, and the khaki of the right-hand panel and the river banks.
+inline constexpr QRgb windowColour = qRgb(254, 253, 199);
+inline constexpr QRgb khakiColour = qRgb(169, 150, 109);
+
 inline constexpr int tileSize = 200;
 inline constexpr int dialSize = 100;
 
