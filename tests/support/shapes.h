@@ -5,7 +5,9 @@
 #include <QPoint>
 
 // A shape's top-left corner as a point, and placing a shape by one.
-inline QPoint placeOf(const zephyra::Shape& s) { return {s.left, s.top}; }
+inline QPoint placeOf(const zephyra::Shape& s) {
+    return {s.left, s.top};
+}
 
 inline void put(zephyra::Shape& s, QPoint p) {
     s.left = p.x();
