@@ -93,7 +93,10 @@ void resultantsbChange(Scene& scene) {
     speedChange(scene, Vector::Ground);
 }
 
+// The ground arrow keeps its tail on a new scale, as on a new speed, so the next speed step
+// does not make it jump.
 void timesbChange(Scene& scene) {
+    placeGroundHandles(scene);
     if (scene.vectorsJoined)
         lockedbtClick(scene);
     if (scene.showVectors)
