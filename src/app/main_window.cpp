@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/designed_look.h"
 #include "app/notebook.h"
 #include "motions/motion_panel.h"
 #include "scene/artwork.h"
@@ -35,6 +36,10 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     angletr_->setObjectName(QStringLiteral("angletr"));
     angletr_->setInterval(25);
 
+    // Before the controls are built, so they all inherit the designed palette.
+    setPalette(designedPalette());
+    groupBoxStyle_ = new DesignedStyle;
+    groupBoxStyle_->setParent(this);
     buildControls();
     buildMenu();
     bindControls();

@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class QRadioButton;
 class QScrollBar;
+class QStyle;
 class QTimer;
 
 namespace zephyra {
@@ -87,6 +88,7 @@ private:
     std::vector<PictureView*> pictures_;
     std::vector<QRadioButton*> distanceItems_;
     Notebook* notebook_ = nullptr;
+    QStyle* groupBoxStyle_ = nullptr; // draws the group boxes without shading their insides
     QTimer* windtr_ = nullptr;
     QTimer* angletr_ = nullptr;
 };

@@ -97,8 +97,11 @@ void Trelativefrm::buildControls() {
 QWidget* Trelativefrm::buildControl(const ControlSpec& spec, QWidget* parent) {
     const QString caption = spec.caption ? QString::fromUtf8(spec.caption) : QString();
     switch (spec.kind) {
-    case ControlKind::GroupBox:
-        return new QGroupBox(caption, parent);
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(caption, parent);
+        box->setStyle(groupBoxStyle_);
+        return box;
+    }
     case ControlKind::Panel:
         return new QWidget(parent);
     case ControlKind::Notebook:
@@ -130,6 +133,7 @@ QWidget* Trelativefrm::buildControl(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::RadioGroup: {
         auto* group = new QGroupBox(caption, parent);
+        group->setStyle(groupBoxStyle_);
         group->setGeometry(spec.geometry);
         buildDistanceItems(group);
         return group;
