@@ -7,12 +7,9 @@
 #include <QCheckBox>
 #include <QHash>
 #include <QImage>
-#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
-
-using zephyra::Trelativefrm;
 
 namespace {
 
@@ -26,42 +23,32 @@ double luminance(QRgb c) {
 }
 
 double contrast(QRgb a, QRgb b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// A desktop theme with light text on dark surfaces.
-QPalette darkDesktop() {
-    QPalette dark(QColor(53, 53, 53));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                            QPalette::BrightText, QPalette::HighlightedText})
-        dark.setColor(role, QColor(238, 238, 238));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
-    return dark;
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 const QRgb pale = qRgb(254, 253, 199);
 const QRgb page = qRgb(240, 240, 240);
 
-// Set before the window is built, restored after it is gone.
+// A desktop theme with light text on dark surfaces, set before the window is built and
+// restored after it is gone.
 struct DarkDesktopPalette {
-    DarkDesktopPalette() : saved(QApplication::palette()) {
-        QApplication::setPalette(darkDesktop());
+    DarkDesktopPalette() {
+        QPalette dark(QColor(53, 53, 53));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(238, 238, 238));
+        QApplication::setPalette(dark);
     }
     ~DarkDesktopPalette() { QApplication::setPalette(saved); }
-    QPalette saved;
+    QPalette saved = QApplication::palette();
 };
 
 class DarkDesktop : public DarkDesktopPalette, public Window {
 protected:
-    QImage client() { return window.centralWidget()->grab().toImage(); }
-
     // Every shown label with text: its commonest pixel is the background, which is the
     // designed one, and its text the pixel that stands out most from it.
     void expectReadableLabels(const char* state) {
-        const QImage image = client();
+        const QImage image = window.centralWidget()->grab().toImage();
         int checked = 0;
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             if (!label->isVisibleTo(&window) || label->text().trimmed().isEmpty())
