@@ -6,9 +6,10 @@
 #include "scene/startup.h"
 #include "vectors/velocity_panel.h"
 
-#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 
@@ -44,6 +45,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     connectShapes();
     connectMenu();
     connectPanel();
+    setUpKeyboard();
 
     handle([this] { FormCreate(scene_); });
 
@@ -76,12 +78,12 @@ bool Trelativefrm::event(QEvent* event) {
 }
 
 bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_.value(QStringLiteral("expmem")) && event->type() == QEvent::FocusIn) {
-        // Entering the box, not the window or a closing menu handing the focus back.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            handle([this] { expmemEnter(scene_); });
-    }
+    auto* memo = control<QPlainTextEdit>("expmem");
+    if (watched == memo || watched == memo->viewport())
+        memoEvent(event);
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        keyEvent(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
