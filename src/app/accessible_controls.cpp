@@ -60,7 +60,21 @@ private:
     PointerWidget* pointer() const { return static_cast<PointerWidget*>(widget()); }
 };
 
+// The focus ring is drawing, not a control: assistive tools see it as not shown.
+class AccessibleRing : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface* pointerFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("zephyra::FocusMark"))
+        if (auto* widget = qobject_cast<QWidget*>(object))
+            return new AccessibleRing(widget);
     // Qt asks for each class up the chain, so the base class name catches both kinds.
     if (className != QLatin1String("zephyra::PointerWidget"))
         return nullptr;

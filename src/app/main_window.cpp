@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/accessible_controls.h"
 #include "app/notebook.h"
 #include "motions/motion_panel.h"
 #include "scene/artwork.h"
@@ -17,6 +18,8 @@ namespace zephyra {
 
 Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
+    // Before any control exists: assistive tools keep the first interface made for each.
+    installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
     setWindowTitle(QStringLiteral("Zephyra"));
     // Fixed single border: system menu, minimise and close, no maximise.

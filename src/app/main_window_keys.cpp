@@ -53,13 +53,12 @@ QString spoken(QString text) {
 } // namespace
 
 void Trelativefrm::setUpKeyboard() {
-    installAccessibleControls();
     focusMark_ = new FocusMark(this);
 
     // Reached by Tab only, so a click leaves the focus (and the look) as it was.
     for (const char* name : handles) {
         control<QWidget>(name)->setFocusPolicy(Qt::TabFocus);
-        control<ShapeView>(name)->setAccessibleRole(QAccessible::Grip);
+        control<ShapeView>(name)->setAccessibleRole(QAccessible::Graphic);
     }
     for (const char* name : dials) {
         auto* dial = control<PictureView>(name);
@@ -86,8 +85,11 @@ void Trelativefrm::setUpKeyboard() {
             });
         });
     }
+    for (const char* rule : {"Shape1", "Shape2", "Shape3"})
+        control<ShapeView>(rule)->setAccessibleRole(QAccessible::Separator);
     auto* groundView = control<PictureView>("waterim");
     groundView->setFocusPolicy(Qt::TabFocus);
+    groundView->setAccessibleRole(QAccessible::Canvas);
     groundView->installEventFilter(this);
 
     auto* memo = control<QPlainTextEdit>("expmem");

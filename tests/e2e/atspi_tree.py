@@ -5,7 +5,10 @@ that shows: it has a name, the name is not an internal one, and each group box i
 its own title. Prints the number of controls checked; exits 1 on the first pass that fails.
 
 Usage: atspi_tree.py PASS-NAME [EXPECTED-NAME ...]
-Each EXPECTED-NAME must be among the showing controls (for example "Wind direction dial")."""
+Each EXPECTED-NAME must be among the showing controls (for example "Wind direction dial").
+       atspi_tree.py --read PREFIX
+prints the first showing label whose text begins with PREFIX, and the description of the
+focused control (what a screen reader reads out)."""
 import re
 import sys
 import time
@@ -17,7 +20,7 @@ from gi.repository import Atspi  # noqa: E402
 
 R = Atspi.Role
 CONTROLS = {R.PUSH_BUTTON, R.CHECK_BOX, R.RADIO_BUTTON, R.SCROLL_BAR, R.DIAL, R.SLIDER, R.TEXT,
-            R.ENTRY, R.PAGE_TAB, R.MENU, R.MENU_ITEM, R.CHECK_MENU_ITEM, R.LABEL, R.IMAGE,
+            R.ENTRY, R.PAGE_TAB, R.CANVAS, R.MENU, R.MENU_ITEM, R.CHECK_MENU_ITEM, R.LABEL, R.IMAGE,
             R.PANEL, R.GROUPING, R.UNKNOWN, R.FILLER}
 GROUPS = {R.PANEL, R.GROUPING}
 # Control names of the program's own code, never to be read out.
@@ -53,14 +56,29 @@ def walk(node, parents, found):
         if child is None or not showing(child):
             continue
         found.append((child, parents))
-        walk(child, parents + [child], found)
+        if child.get_role() != R.TEXT:  # a text box's scroll bars and viewport are its own
+            walk(child, parents + [child], found)
+
+
+def read(found, prefix):
+    labels = [n.get_name() for n, _ in found
+              if n.get_role() == R.LABEL and (n.get_name() or "").startswith(prefix)]
+    # A tab bar keeps its current tab marked focused; the control with the focus is the other.
+    focused = [n for n, _ in found if n.get_state_set().contains(Atspi.StateType.FOCUSED)]
+    focused.sort(key=lambda n: n.get_role() == R.PAGE_TAB)
+    print(labels[0] if labels else "")
+    if focused:
+        print(f"focused: {focused[0].get_name()}: {focused[0].get_description()}")
+    return 0
 
 
 def main():
-    pass_name, expected = sys.argv[1], set(sys.argv[2:])
     app = application()
     found = []
     walk(app, [], found)
+    if sys.argv[1] == "--read":
+        return read(found, sys.argv[2])
+    pass_name, expected = sys.argv[1], set(sys.argv[2:])
     faults, checked, names = [], 0, set()
     for node, parents in found:
         role = node.get_role()
@@ -72,7 +90,8 @@ def main():
             continue
         checked += 1
         names.add(name)
-        where = f"{node.get_role_name()} '{name}'"
+        path = "/".join(f"{p.get_role_name()} '{p.get_name()}'" for p in parents[-3:])
+        where = f"{node.get_role_name()} '{name}' (in {path})"
         if not name.strip():
             faults.append(f"{where} has no name")
         elif INTERNAL.match(name):
