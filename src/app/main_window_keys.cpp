@@ -210,8 +210,9 @@ void Trelativefrm::memoEvent(QEvent* event) {
     }
 }
 
-// Each control that drives a read-out is described by it, and the focused one says so when
-// it changes. During a flight the time is told at most twice a second.
+// Each control that drives a read-out is described by it, so a screen reader hears the change;
+// a focused dial also tells its new value. During a flight the time is told at most twice a
+// second.
 void Trelativefrm::projectAccessibility() {
     const QString wind = spoken(scene_.airlb.caption);
     const QString plane = spoken(scene_.planelb.caption);
@@ -252,11 +253,7 @@ void Trelativefrm::projectAccessibility() {
                 continue;
             timeAnnounced_.start();
         }
-        widget->setAccessibleDescription(description);
-        if (widget->hasFocus() && QAccessible::isActive()) {
-            QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
+        widget->setAccessibleDescription(description); // tells assistive tools itself
     }
 
     const double angles[] = {scene_.windAngle, scene_.planeAngle, scene_.groundAngle};

@@ -8,8 +8,11 @@ Usage: atspi_tree.py PASS-NAME [EXPECTED-NAME ...]
 Each EXPECTED-NAME must be among the showing controls (for example "Wind direction dial").
        atspi_tree.py --read PREFIX
 prints the first showing label whose text begins with PREFIX, and the description of the
-focused control (what a screen reader reads out)."""
+focused control (what a screen reader reads out).
+       atspi_tree.py --listen KEY ...
+presses the keys (xdotool) and prints each description and value change the program tells."""
 import re
+import subprocess
 import sys
 import time
 
@@ -72,7 +75,36 @@ def read(found, prefix):
     return 0
 
 
+def listen(keys):
+    heard = []
+
+    def told(event):
+        source = event.source
+        what = event.type.split(":")[-1] or event.type
+        value = source.get_value()  # the value interface, or None
+        shown = value.get_current_value() if what != "accessible-description" and value else \
+            source.get_description()
+        heard.append(f"{source.get_name()}: {what}: {shown}")
+
+    listener = Atspi.EventListener.new(told)
+    for kind in ("object:property-change:accessible-description",
+                 "object:property-change:accessible-value", "object:value-changed"):
+        listener.register(kind)
+    subprocess.run(["xdotool", "key", "--delay", "50", *keys], check=True)
+    end = time.monotonic() + 1.0
+    context = __import__("gi.repository.GLib", fromlist=["GLib"]).MainContext.default()
+    while time.monotonic() < end:
+        context.iteration(False)
+        time.sleep(0.01)
+    for line in heard:
+        print(line)
+    return 0
+
+
 def main():
+    if sys.argv[1] == "--listen":
+        application()
+        return listen(sys.argv[2:])
     app = application()
     found = []
     walk(app, [], found)

@@ -159,7 +159,10 @@ for _ in $(seq 16); do
     keys Tab
 done
 [[ "$now" == "focused: Wind direction dial:"* ]] || fail "Tab did not reach the wind dial ($now)"
-keys n
+heard=$(tree --listen n)
+echo "$heard" | grep -q "^Wind direction dial: .*Wind: 47.1 m/s \[N\]" ||
+    fail "N on the focused dial told no change of its read-out (heard: $heard)"
+echo "keys: a screen reader hears: $(echo "$heard" | tr '\n' ';')"
 north=$(read_label "Wind:")
 keys e
 times 30 Right
