@@ -81,9 +81,9 @@ def listen(keys):
     def told(event):
         source = event.source
         what = event.type.split(":")[-1] or event.type
-        value = source.get_value()  # the value interface, or None
-        shown = value.get_current_value() if what != "accessible-description" and value else \
-            source.get_description()
+        shown = source.get_description()
+        if what != "accessible-description":
+            shown = Atspi.Value.get_current_value(source)
         heard.append(f"{source.get_name()}: {what}: {shown}")
 
     listener = Atspi.EventListener.new(told)
