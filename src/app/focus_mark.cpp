@@ -55,7 +55,8 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
-        if (watched == target_) {
+        // Typing into a text box is not moving about by keys; the box shows its own focus.
+        if (watched == target_ && !target_->inherits("QPlainTextEdit")) {
             keyboardInUse_ = event->type() == QEvent::KeyPress;
             place();
         }
