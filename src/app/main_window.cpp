@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/accessible_controls.h"
 #include "app/designed_look.h"
 #include "app/notebook.h"
 #include "motions/motion_panel.h"
@@ -7,9 +8,10 @@
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
-#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 
@@ -17,6 +19,8 @@ namespace zephyra {
 
 Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
+    // Before any control exists: assistive tools keep the first interface made for each.
+    installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
     setWindowTitle(QStringLiteral("Zephyra"));
     // Fixed single border: system menu, minimise and close, no maximise.
@@ -49,6 +53,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     connectShapes();
     connectMenu();
     connectPanel();
+    setUpKeyboard();
 
     handle([this] { FormCreate(scene_); });
 
@@ -81,12 +86,12 @@ bool Trelativefrm::event(QEvent* event) {
 }
 
 bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_.value(QStringLiteral("expmem")) && event->type() == QEvent::FocusIn) {
-        // Entering the box, not the window or a closing menu handing the focus back.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            handle([this] { expmemEnter(scene_); });
-    }
+    auto* memo = control<QPlainTextEdit>("expmem");
+    if (watched == memo || watched == memo->viewport())
+        memoEvent(event);
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        keyEvent(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
