@@ -8,9 +8,15 @@
 #include <QPixmap>
 #include <QStyleFactory>
 
+#include <csignal>
+
 namespace zephyra {
 
 int runApplication(int argc, char** argv) {
+    // Under a file size limit any write past it (a motion, a font cache, the dialog's
+    // history) would kill the program with the scene in it; ignored, the write fails and
+    // a save says "Disk full".
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephyra"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
