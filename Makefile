@@ -14,6 +14,7 @@ run: build
 	@scripts/run build/dev/src/zephyra
 
 test: build
+	@scripts/check-layers
 	ctest --preset dev
 	@scripts/e2e build/dev/src/zephyra
 	fuzz/run 20
