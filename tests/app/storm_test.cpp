@@ -7,7 +7,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "app/pointer_widget.h"
 #include "app/window_fixture.h"
-#include "manipulation/handle_layout.h"
+#include "geometry/handle_layout.h"
 
 #include <QAbstractButton>
 #include <QMenuBar>
