@@ -145,6 +145,12 @@ void Trelativefrm::connectMenu() {
         connect(action, &QAction::triggered, this,
                 [this, name = it.key(), action] { onMenuItem(name, action->data().toInt()); });
     }
+    // An open menu takes the mouse, so a turn button held meanwhile never hears its release.
+    for (QMenu* menu : findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            if (scene_.angletrEnabled)
+                handle([this] { Image10MouseUp(scene_); });
+        });
 }
 
 void Trelativefrm::onMenuItem(const QString& name, int tag) {

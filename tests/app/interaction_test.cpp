@@ -2,6 +2,7 @@
 #include "app/qt_platform.h"
 #include "app/window_fixture.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
@@ -80,7 +81,7 @@ TEST_F(Window, HoldingATurnButtonTurnsByAHundredthOfADegreePerTick) {
     EXPECT_EQ(ticks.count(), n);
 }
 
-TEST_F(Window, ATurnButtonStopsWhenTheWindowLosesTheMouse) {
+TEST_F(Window, ATurnButtonStopsWhenTheWindowOrAMenuTakesTheMouse) {
     QTest::mousePress(find("Image4"), Qt::LeftButton, {}, {8, 8});
     ASSERT_TRUE(find<QTimer>("angletr")->isActive());
     QEvent deactivate(QEvent::WindowDeactivate);
@@ -88,6 +89,15 @@ TEST_F(Window, ATurnButtonStopsWhenTheWindowLosesTheMouse) {
     EXPECT_FALSE(find<QTimer>("angletr")->isActive());
     EXPECT_FALSE(window.scene().angletrEnabled);
     QTest::mouseRelease(find("Image4"), Qt::LeftButton, {}, {8, 8});
+
+    // A menu opened during the hold takes the release with the mouse.
+    QTest::mousePress(find("Image4"), Qt::LeftButton, {}, {8, 8});
+    ASSERT_TRUE(find<QTimer>("angletr")->isActive());
+    QTest::keyClick(&window, 'f', Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    EXPECT_FALSE(find<QTimer>("angletr")->isActive());
+    EXPECT_FALSE(window.scene().angletrEnabled);
+    QApplication::activePopupWidget()->close();
 }
 
 TEST_F(Window, DraggingADialOutsideItKeepsTurningTheVector) {

@@ -240,9 +240,6 @@ private:
         note("press" + at(p) + " on " + from->objectName().toStdString());
         QTest::mousePress(handle_, Qt::LeftButton, {}, p);
         ++events;
-        // A menu opened while a turn button is held takes the button's release, and the turning
-        // goes on with no button held. Until that is mended, no menu opens during such a hold.
-        const bool turning = w_.scene().angletrEnabled;
         for (int n = 1 + pick(8); n > 0; --n) {
             const int roll = pick(10);
             if (roll < 7) {
@@ -256,7 +253,7 @@ private:
             } else if (roll < 9) {
                 tick(1 + pick(5));
             } else {
-                key(!turning);
+                key();
             }
         }
         note("release" + at(p));
@@ -281,7 +278,7 @@ private:
         return groundView_->mapTo(&w_, centre);
     }
 
-    void key(bool menus = true) {
+    void key() {
         static const Qt::Key navigation[]{
             Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Left,     Qt::Key_Right,    Qt::Key_Up,
             Qt::Key_Down,  Qt::Key_PageUp,  Qt::Key_PageDown, Qt::Key_Home,     Qt::Key_End,
@@ -294,7 +291,7 @@ private:
             QTest::keyClick(handle_, k, k == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (roll < 90) {
             const char c = letters[pick(static_cast<int>(sizeof letters) - 1)];
-            const bool alt = roll >= 65 && (menus || !QByteArrayView("foh").contains(c));
+            const bool alt = roll >= 65;
             note(std::string(alt ? "key Alt+" : "key ") + c);
             QTest::keyClick(handle_, c, alt ? Qt::AltModifier : Qt::NoModifier);
         } else {
