@@ -22,7 +22,7 @@ test: build
 asan: setup
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
-	ZEPHYRA_STORM_EVENTS=150000 ctest --preset asan
+	ZEPHYRA_STORM_EVENTS=100000 ctest --preset asan
 
 bench: setup
 	cmake --preset release >/dev/null
