@@ -1,5 +1,6 @@
 #include "geometry/handle_layout.h"
 
+#include "scene/pixels.h"
 #include "scene/scene.h"
 
 #include <cmath>
@@ -19,16 +20,6 @@ int clampToInt(long long value) {
 
 } // namespace
 
-int truncatePixels(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value <= static_cast<double>(intMin))
-        return static_cast<int>(intMin);
-    if (value >= static_cast<double>(intMax))
-        return static_cast<int>(intMax);
-    return static_cast<int>(value);
-}
-
 int addPixels(long long a, long long b) {
     return clampToInt(a + b);
 }
@@ -38,8 +29,8 @@ ArrowOffsets arrowOffsets(double angle, int speed, double k) {
     const double s = std::sin(angle);
     const double half = speed * k;
     const double full = speed * (2 * k);
-    return {{truncatePixels(c * half), truncatePixels(s * half)},
-            {truncatePixels(c * full), truncatePixels(s * full)}};
+    return {{truncToInt(c * half), truncToInt(s * half)},
+            {truncToInt(c * full), truncToInt(s * full)}};
 }
 
 ArrowOffsets windOffsets(const Scene& scene) {

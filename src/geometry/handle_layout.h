@@ -27,10 +27,6 @@ struct ArrowHandles {
 
 enum class Direction { Forward, Backward };
 
-// Truncates toward zero into the int range; NaN reads as 0. Angles and scales read from a
-// motion file may be anything, and a pixel must still be a defined int.
-int truncatePixels(double value);
-
 // a + b in 64 bits, held to the int range: positions read from a file may sit at the int limits.
 int addPixels(long long a, long long b);
 
