@@ -1,25 +1,63 @@
 #include "app/application.h"
 
 #include "app/about_box.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 
 #include <QApplication>
 #include <QPixmap>
+#include <QSettings>
 #include <QStyleFactory>
+
+#include <cstdio>
 
 namespace zephyra {
 
+namespace {
+
+// Before any window: --help and --version need no display. A core application alone gives
+// the help its program name.
+CommandLine readCommandLine(int argc, char** argv) {
+    QCoreApplication core(argc, argv);
+    return parseCommandLine(QCoreApplication::arguments());
+}
+
+} // namespace
+
+void keepNoSettings() {
+    const auto readNothing = [](QIODevice&, QSettings::SettingsMap&) { return true; };
+    const auto writeNothing = [](QIODevice&, const QSettings::SettingsMap&) { return false; };
+    QSettings::setDefaultFormat(
+        QSettings::registerFormat(QStringLiteral("unsaved"), readNothing, writeNothing));
+}
+
 int runApplication(int argc, char** argv) {
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case CommandLine::Action::PrintHelp:
+    case CommandLine::Action::PrintVersion:
+        std::fputs(qPrintable(commandLine.output), stdout);
+        return 0;
+    case CommandLine::Action::Fail:
+        std::fputs(qPrintable(commandLine.output), stderr);
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephyra"));
-    QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    QApplication::setApplicationVersion(QStringLiteral(ZEPHYRA_VERSION));
+    keepNoSettings();
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QPixmap::fromImage(aboutLogo(64)));
     QtPlatform platform;
     Trelativefrm relativefrm(platform);
     platform.setWindow(&relativefrm);
+    if (commandLine.motionFile)
+        relativefrm.openAtStart(*commandLine.motionFile);
     relativefrm.show();
     // Ask for the focus: without a window manager nothing else would activate the window.
     relativefrm.activateWindow();

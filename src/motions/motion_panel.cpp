@@ -30,6 +30,11 @@ void closePanel(Scene& scene) {
     scene.panel1Enabled = true;
 }
 
+void showPreview(Scene& scene, const MotionFileText& text) {
+    scene.expmemText = text.explanation.join(u'\n');
+    scene.yngbVisible = true;
+}
+
 void loadFile(Scene& scene, Platform& platform, const QString& folder) {
     scene.expmemText.clear();
     const auto chosen = platform.openFileName(folder, motionFilter(), motionExtension());
@@ -43,8 +48,7 @@ void loadFile(Scene& scene, Platform& platform, const QString& folder) {
         platform.showError(read.error);
         return;
     }
-    scene.expmemText = read.text.explanation.join(u'\n');
-    scene.yngbVisible = true;
+    showPreview(scene, read.text);
 }
 
 void saveFile(Scene& scene, Platform& platform, const QString& folder) {
@@ -113,6 +117,17 @@ void ybtClick(Scene& scene, Platform& platform) {
         return;
     scene.yngbVisible = false;
     closePanel(scene);
+}
+
+void openMotionFile(Scene& scene, Platform& platform, const QString& path) {
+    const MotionFileRead read = readMotionFile(path);
+    if (!read.error.isEmpty()) {
+        platform.showError(read.error);
+        return;
+    }
+    Openmotion1Click(scene);
+    scene.openmotionFileName = path;
+    showPreview(scene, read.text);
 }
 
 void nbtClick(Scene& scene) {
