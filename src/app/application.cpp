@@ -26,10 +26,9 @@ CommandLine readCommandLine(int argc, char** argv) {
 } // namespace
 
 void keepNoSettings() {
-    const auto readNothing = [](QIODevice&, QSettings::SettingsMap&) { return true; };
-    const auto writeNothing = [](QIODevice&, const QSettings::SettingsMap&) { return false; };
-    QSettings::setDefaultFormat(
-        QSettings::registerFormat(QStringLiteral("unsaved"), readNothing, writeNothing));
+    // No file can go under /dev/null, so Qt's settings there read nothing and write nothing.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 int runApplication(int argc, char** argv) {

@@ -6,8 +6,8 @@ namespace zephyra {
 // event loop. Returns the exit status (2 for a command line it cannot take).
 int runApplication(int argc, char** argv);
 
-// Zephyra keeps no state between runs: Qt's dialogs, which would keep their history in the
-// user's settings, get settings that read nothing and write nothing.
+// Zephyra keeps no state between runs: Qt's file dialogs, which would keep their history in
+// the user's settings (~/.config/QtProject.conf), get settings that keep nothing.
 void keepNoSettings();
 
 } // namespace zephyra
