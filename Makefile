@@ -18,6 +18,7 @@ run:
 	@scripts/run build/dev/src/zephyra
 
 test: build
+	@scripts/check-layers
 	ctest --preset dev
 	@scripts/e2e build/dev/src/zephyra
 	@scripts/package-check build/dev

@@ -1,7 +1,7 @@
 // Cost of the ground view while flying: the whole repaint, one 20 ms flight tick, and as a
 // yardstick one plain fill of a picture the size of the view.
 #include "flight/flight_clock.h"
-#include "flight/ground_view.h"
+#include "ground_view/ground_view.h"
 #include "scene/scene.h"
 #include "started_scene.h"
 

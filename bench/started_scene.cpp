@@ -2,7 +2,7 @@
 
 #include "scene/platform.h"
 #include "scene/scene.h"
-#include "scene/startup.h"
+#include "startup/startup.h"
 
 namespace zephyra {
 

@@ -5,7 +5,7 @@
 #include "motions/motion_record.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
-#include "scene/startup.h"
+#include "startup/startup.h"
 
 #include <QGuiApplication>
 

@@ -3,7 +3,7 @@
 #include "app/notebook.h"
 #include "motions/motion_panel.h"
 #include "scene/artwork.h"
-#include "scene/startup.h"
+#include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
 #include <QFocusEvent>

@@ -4,14 +4,14 @@
 #include "app/picture_view.h"
 #include "app/shape_view.h"
 #include "flight/flight_clock.h"
-#include "flight/ground_view.h"
+#include "ground_view/arrows.h"
+#include "ground_view/ground_view.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
 #include "manipulation/river.h"
 #include "manipulation/units.h"
 #include "motions/motion_panel.h"
-#include "scene/startup.h"
-#include "vectors/arrows.h"
+#include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
 #include <QAction>

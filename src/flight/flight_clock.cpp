@@ -1,9 +1,9 @@
 #include "flight/flight_clock.h"
 
-#include "flight/figures.h"
-#include "flight/ground_view.h"
+#include "geometry/notation.h"
+#include "ground_view/ground_view.h"
+#include "scene/pixels.h"
 #include "scene/scene.h"
-#include "vectors/notation.h"
 #include "vectors/velocity_panel.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "manipulation/dragging.h"
 
-#include "flight/ground_view.h"
-#include "manipulation/handle_layout.h"
+#include "geometry/handle_layout.h"
+#include "geometry/notation.h"
+#include "ground_view/ground_view.h"
 #include "scene/scene.h"
-#include "vectors/notation.h"
 
 #include <array>
 #include <cmath>

@@ -1,12 +1,9 @@
 #include "manipulation/river.h"
 
-#include "flight/ground_view.h"
-#include "manipulation/banks.h"
+#include "geometry/notation.h"
+#include "ground_view/ground_view.h"
 #include "scene/scene.h"
-#include "vectors/notation.h"
 #include "vectors/velocity_panel.h"
-
-#include <QPainter>
 
 namespace zephyra {
 
@@ -26,16 +23,6 @@ void shoresbChange(Scene& scene) {
     scene.shorelb.caption =
         QStringLiteral("River Width: ") + fixedText(width, 5, 1) + scene.distanceUnit;
     airbtClick(scene);
-}
-
-void plotshorebtClick(Scene& scene, QPainter& canvas) {
-    canvas.setRenderHint(QPainter::Antialiasing, false);
-    canvas.setPen(QPen(Qt::black, 1));
-    canvas.setBrush(QColor(bankColour));
-    for (const QRect& bank : bankRects(scene.shoresb.position))
-        // A 1 px outline adds one pixel to the right and bottom of the rectangle drawn.
-        canvas.drawRect(bank.adjusted(0, 0, -1, -1));
-    canvas.setBrush(Qt::white);
 }
 
 void setRiverWidth(Scene& scene, int width) {

@@ -1,14 +1,11 @@
 #pragma once
 
-class QPainter;
-
 namespace zephyra {
 
 struct Scene;
 
 void ShowShore1Click(Scene& scene);
 void shoresbChange(Scene& scene);
-void plotshorebtClick(Scene& scene, QPainter& canvas);
 
 // Control write: clamp, and run the reaction only on a change.
 void setRiverWidth(Scene& scene, int width);

@@ -1,7 +1,7 @@
 #include "manipulation/units.h"
 
+#include "geometry/notation.h"
 #include "scene/scene.h"
-#include "vectors/notation.h"
 #include "vectors/velocity_panel.h"
 
 namespace zephyra {

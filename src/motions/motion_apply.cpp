@@ -1,13 +1,13 @@
 #include "motions/motion_apply.h"
 
-#include "flight/ground_view.h"
+#include "ground_view/arrows.h"
+#include "ground_view/ground_view.h"
 #include "manipulation/river.h"
 #include "manipulation/units.h"
 #include "motions/motion_panel.h"
 #include "motions/motion_record.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
-#include "vectors/arrows.h"
 #include "vectors/velocity_panel.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "motions/motion_record.h"
 
-#include "vectors/notation.h"
+#include "geometry/notation.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "vectors/dial.h"
 
-#include "flight/figures.h"
+#include "geometry/figures.h"
+#include "scene/pixels.h"
 
 #include <QPainter>
 

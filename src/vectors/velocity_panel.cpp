@@ -1,12 +1,12 @@
 #include "vectors/velocity_panel.h"
 
-#include "flight/ground_view.h"
-#include "flight/joined_arrows.h"
-#include "manipulation/handle_layout.h"
+#include "geometry/handle_layout.h"
+#include "geometry/notation.h"
+#include "ground_view/ground_view.h"
 #include "scene/scene.h"
+#include "scene/vector_parts.h"
 #include "vectors/dial.h"
-#include "vectors/notation.h"
-#include "vectors/vector_parts.h"
+#include "vectors/joined_arrows.h"
 
 namespace zephyra {
 

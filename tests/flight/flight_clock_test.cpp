@@ -1,6 +1,7 @@
 #include "flight/flight_clock.h"
-#include "scene/started_scene.h"
+#include "ground_view/ground_view.h"
 #include "support/printers.h"
+#include "support/started_scene.h"
 
 #include <gtest/gtest.h>
 
@@ -216,4 +217,14 @@ TEST_F(Flight, ScaleIndexOutsideTheTableReadsAsTheNearestEnd) {
     scene.distanceScale = -1;
     setTime(scene, 1001);
     EXPECT_EQ(scene.windShiftX, 1001);
+}
+
+TEST_F(Flight, DistanceScaleNeitherRedrawsNorMovesThePlane) {
+    scene.showVectors = false;
+    setTime(scene, 500);
+    scene.waterim.fill(Qt::magenta);
+    const int shift = scene.windShiftX;
+    setDistanceScale(scene, 3);
+    EXPECT_EQ(scene.windShiftX, shift);
+    EXPECT_EQ(scene.waterim.pixelColor(5, 5), QColor(Qt::magenta));
 }

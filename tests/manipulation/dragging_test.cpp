@@ -2,6 +2,7 @@
 #include "scene/scene.h"
 #include "support/printers.h"
 #include "support/shapes.h"
+#include "vectors/velocity_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -314,4 +315,33 @@ TEST(DraggingTest, ShapesAtTheIntLimitsStayDefined) {
     put(scene.stopsh, {small, 352});
     planeshMouseMove(scene, ShapeId::stopsh, 8, 8);
     EXPECT_DOUBLE_EQ(scene.courseAngle, std::numbers::pi);
+}
+
+// The wind's tip dragged onto the plane's tail, then speed, scale and direction changed.
+TEST(DraggingTest, AJoinMadeByDraggingHoldsThroughPanelChanges) {
+    Scene scene;
+    scene.planeshm.left = 300;
+    scene.planeshm.top = 300;
+    planeshMouseDown(scene);
+    windshmMouseMove(scene, ShapeId::windshm, 220 - scene.windshm.left + 5,
+                     302 - scene.windshm.top + 3);
+    planeimMouseUp(scene);
+    ASSERT_TRUE(scene.vectorsJoined);
+    ASSERT_EQ(placeOf(scene.windsht), QPoint(260, 300));
+
+    setPlaneSpeed(scene, 100);
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(220, 300));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(280, 300));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(300, 300));
+
+    setVectorScale(scene, 100);
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(240, 300));
+    EXPECT_EQ(placeOf(scene.windshb), QPoint(220, 300));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(270, 300));
+
+    planeimMouseDown(scene, 50, 0);
+    planeimMouseUp(scene);
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(260, 290));
+    EXPECT_EQ(placeOf(scene.planesht), QPoint(260, 280));
+    EXPECT_EQ(placeOf(scene.windsht), QPoint(260, 300));
 }

@@ -1,8 +1,8 @@
 #include "manipulation/river.h"
 #include "manipulation/units.h"
 #include "scene/scene.h"
-#include "scene/started_scene.h"
 #include "support/printers.h"
+#include "support/started_scene.h"
 #include "vectors/velocity_panel.h"
 
 #include <gtest/gtest.h>

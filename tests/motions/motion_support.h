@@ -2,8 +2,8 @@
 
 #include "motions/motion_record.h"
 #include "scene/scene.h"
-#include "scene/started_scene.h"
 #include "support/fake_platform.h"
+#include "support/started_scene.h"
 
 #include <QByteArray>
 #include <QFile>

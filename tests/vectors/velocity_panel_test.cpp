@@ -1,9 +1,9 @@
 #include "vectors/velocity_panel.h"
 
 #include "scene/scene.h"
-#include "scene/started_scene.h"
 #include "support/printers.h"
 #include "support/shapes.h"
+#include "support/started_scene.h"
 
 #include <gtest/gtest.h>
 

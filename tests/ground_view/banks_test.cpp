@@ -1,5 +1,5 @@
-#include "manipulation/banks.h"
-#include "manipulation/river.h"
+#include "geometry/banks.h"
+#include "ground_view/shore.h"
 #include "scene/scene.h"
 #include "support/printers.h"
 

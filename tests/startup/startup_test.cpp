@@ -1,6 +1,6 @@
-#include "flight/figures.h"
+#include "scene/pixels.h"
 #include "scene/scene.h"
-#include "scene/startup.h"
+#include "startup/startup.h"
 #include "support/fake_platform.h"
 #include "support/printers.h"
 

@@ -1,8 +1,8 @@
-#include "vectors/arrows.h"
+#include "ground_view/arrows.h"
 
-#include "flight/figures.h"
+#include "geometry/arrow_geometry.h"
+#include "scene/pixels.h"
 #include "scene/scene.h"
-#include "vectors/arrow_geometry.h"
 
 #include "support/printers.h"
 

@@ -1,9 +1,8 @@
-#include "flight/figures.h"
+#include "geometry/figures.h"
 
-#include "scene/scene.h"
+#include "scene/pixels.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace zephyra {
@@ -54,16 +53,6 @@ std::array<QLine, 2> cross(QPoint c) {
 
 } // namespace
 
-int truncToInt(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    return static_cast<int>(value);
-}
-
 QRect boxInside(const Corners& corners) {
     const auto [a, b] = corners;
     const int left = std::min(a.x(), b.x());
@@ -71,24 +60,6 @@ QRect boxInside(const Corners& corners) {
     const int width = std::abs(a.x() - b.x());
     const int height = std::abs(a.y() - b.y());
     return {left, top, width - 1, height - 1};
-}
-
-int boundedCoordinate(qint64 value) {
-    return static_cast<int>(std::clamp(value, -coordinateLimit, coordinateLimit));
-}
-
-QPoint pictureCentre(const Shape& shape) {
-    return {boundedCoordinate(qint64{shape.left} + shape.width / 2 - waterimLeft),
-            boundedCoordinate(qint64{shape.top} + shape.height / 2 - waterimTop)};
-}
-
-QPoint planeCentre(const Scene& scene) {
-    // The marker is square, so its width serves for both axes.
-    const Shape& start = scene.planesh;
-    return {boundedCoordinate(qint64{start.left} + scene.planeShiftX + scene.windShiftX -
-                              waterimLeft + start.width / 2),
-            boundedCoordinate(qint64{start.top} + scene.planeShiftY + scene.windShiftY -
-                              waterimTop + start.width / 2)};
 }
 
 std::vector<QRect> tileRects(int shiftX, int shiftY, QSize tile, QSize view) {

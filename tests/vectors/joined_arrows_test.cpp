@@ -1,8 +1,7 @@
-#include "flight/joined_arrows.h"
-#include "manipulation/dragging.h"
 #include "scene/scene.h"
 #include "support/printers.h"
 #include "support/shapes.h"
+#include "vectors/joined_arrows.h"
 #include "vectors/velocity_panel.h"
 
 #include <gtest/gtest.h>
@@ -162,33 +161,4 @@ TEST(JoinedArrowsTest, HandlesAtTheIntLimitsOrAnUnreadableAngleStayDefined) {
     lockedbtClick(scene);
     EXPECT_EQ(placeOf(scene.windshm), QPoint(200, 200));
     EXPECT_EQ(placeOf(scene.planesht), QPoint(200, 200));
-}
-
-// The wind's tip dragged onto the plane's tail, then speed, scale and direction changed.
-TEST(JoinedArrowsTest, AJoinMadeByDraggingHoldsThroughPanelChanges) {
-    Scene scene;
-    scene.planeshm.left = 300;
-    scene.planeshm.top = 300;
-    planeshMouseDown(scene);
-    windshmMouseMove(scene, ShapeId::windshm, 220 - scene.windshm.left + 5,
-                     302 - scene.windshm.top + 3);
-    planeimMouseUp(scene);
-    ASSERT_TRUE(scene.vectorsJoined);
-    ASSERT_EQ(placeOf(scene.windsht), QPoint(260, 300));
-
-    setPlaneSpeed(scene, 100);
-    EXPECT_EQ(placeOf(scene.windshm), QPoint(220, 300));
-    EXPECT_EQ(placeOf(scene.planeshm), QPoint(280, 300));
-    EXPECT_EQ(placeOf(scene.planesht), QPoint(300, 300));
-
-    setVectorScale(scene, 100);
-    EXPECT_EQ(placeOf(scene.windshm), QPoint(240, 300));
-    EXPECT_EQ(placeOf(scene.windshb), QPoint(220, 300));
-    EXPECT_EQ(placeOf(scene.planeshm), QPoint(270, 300));
-
-    planeimMouseDown(scene, 50, 0);
-    planeimMouseUp(scene);
-    EXPECT_EQ(placeOf(scene.planeshm), QPoint(260, 290));
-    EXPECT_EQ(placeOf(scene.planesht), QPoint(260, 280));
-    EXPECT_EQ(placeOf(scene.windsht), QPoint(260, 300));
 }

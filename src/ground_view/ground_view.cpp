@@ -1,10 +1,11 @@
-#include "flight/ground_view.h"
+#include "ground_view/ground_view.h"
 
-#include "flight/figures.h"
-#include "manipulation/river.h"
+#include "geometry/figures.h"
+#include "geometry/notation.h"
+#include "ground_view/arrows.h"
+#include "ground_view/shore.h"
+#include "scene/pixels.h"
 #include "scene/scene.h"
-#include "vectors/arrows.h"
-#include "vectors/notation.h"
 
 #include <QColor>
 #include <QPainter>

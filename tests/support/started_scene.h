@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scene/scene.h"
-#include "scene/startup.h"
+#include "startup/startup.h"
 #include "support/fake_platform.h"
 
 // A scene as the window holds it once it has been created and first activated.

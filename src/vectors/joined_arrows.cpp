@@ -1,6 +1,6 @@
-#include "flight/joined_arrows.h"
+#include "vectors/joined_arrows.h"
 
-#include "manipulation/handle_layout.h"
+#include "geometry/handle_layout.h"
 #include "scene/scene.h"
 
 namespace zephyra {

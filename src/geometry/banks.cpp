@@ -1,4 +1,4 @@
-#include "manipulation/banks.h"
+#include "geometry/banks.h"
 
 #include "scene/scene.h"
 

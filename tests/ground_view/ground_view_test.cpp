@@ -1,8 +1,8 @@
-#include "flight/figures.h"
-#include "flight/flight_clock.h"
-#include "flight/ground_view.h"
-#include "scene/started_scene.h"
+#include "geometry/figures.h"
+#include "ground_view/ground_view.h"
+#include "scene/pixels.h"
 #include "support/printers.h"
+#include "support/started_scene.h"
 
 #include <gtest/gtest.h>
 
@@ -151,15 +151,6 @@ TEST_F(GroundView, DistanceScaleRewritesRiverWidthAndCourse) {
         EXPECT_EQ(scene.courseAngle, 0.0);
     }
     EXPECT_EQ(scene.distanceScale, -1);
-}
-
-TEST_F(GroundView, DistanceScaleNeitherRedrawsNorMovesThePlane) {
-    setTime(scene, 500);
-    scene.waterim.fill(Qt::magenta);
-    const int shift = scene.windShiftX;
-    setDistanceScale(scene, 3);
-    EXPECT_EQ(scene.windShiftX, shift);
-    EXPECT_EQ(at(scene, {5, 5}), QColor(Qt::magenta));
 }
 
 TEST_F(GroundView, CourseFollowsTheMarkers) {

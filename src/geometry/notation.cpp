@@ -1,4 +1,4 @@
-#include "vectors/notation.h"
+#include "geometry/notation.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "flight/figures.h"
+#include "geometry/figures.h"
 #include "scene/scene.h"
 #include "support/printers.h"
 
@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -140,18 +139,6 @@ TEST(FiguresTest, AnEmptyTileGivesNoCopies) {
     EXPECT_TRUE(tileRects(10, 10, QSize(0, 0), QSize(waterimWidth, waterimHeight)).empty());
 }
 
-TEST(FiguresTest, CentresOnThePicture) {
-    Scene scene;
-    EXPECT_EQ(pictureCentre(scene.Startsh), QPoint(118, 344));
-    EXPECT_EQ(pictureCentre(scene.stopsh), QPoint(494, 344));
-    EXPECT_EQ(planeCentre(scene), QPoint(218, 220));
-    scene.windShiftX = 1000;
-    scene.planeShiftX = -30;
-    scene.windShiftY = -7;
-    scene.planeShiftY = 2;
-    EXPECT_EQ(planeCentre(scene), QPoint(1188, 215));
-}
-
 TEST(FiguresTest, CourseLineAndCrosses) {
     const CourseFigure course = courseFigure({118, 344}, {494, 344});
     EXPECT_EQ(course.line, QLine(118, 344, 494, 344));
@@ -159,20 +146,6 @@ TEST(FiguresTest, CourseLineAndCrosses) {
     EXPECT_EQ(course.startCross[1], QLine(126, 336, 110, 352));
     EXPECT_EQ(course.finishCross[0], QLine(502, 352, 486, 336));
     EXPECT_EQ(course.finishCross[1], QLine(502, 336, 486, 352));
-}
-
-TEST(FiguresTest, TruncationIsTowardZeroAndDefinedForAnyDouble) {
-    const std::pair<double, int> cases[] = {
-        {2.7, 2},
-        {-2.7, -2},
-        {-0.4, 0},
-        {std::numeric_limits<double>::quiet_NaN(), 0},
-        {1e300, INT_MAX},
-        {-1e300, INT_MIN},
-        {std::numeric_limits<double>::infinity(), INT_MAX},
-    };
-    for (auto [value, expected] : cases)
-        EXPECT_EQ(truncToInt(value), expected) << value;
 }
 
 TEST(FiguresTest, BrokenHeadingStillGivesAFigure) {

@@ -1,4 +1,4 @@
-#include "manipulation/handle_layout.h"
+#include "geometry/handle_layout.h"
 
 #include "scene/scene.h"
 

@@ -1,6 +1,6 @@
-#include "vectors/arrow_geometry.h"
+#include "geometry/arrow_geometry.h"
 
-#include "flight/figures.h"
+#include "scene/pixels.h"
 
 #include <cmath>
 

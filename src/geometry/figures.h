@@ -5,26 +5,12 @@
 #include <QPolygon>
 #include <QRect>
 #include <QSize>
-#include <QtGlobal>
 
 #include <array>
 #include <utility>
 #include <vector>
 
 namespace zephyra {
-
-struct Scene;
-struct Shape;
-
-// Truncation toward zero into an int; a value that is not a number reads as 0 and one beyond
-// the int range as its nearest end, so a broken motion file can never cause undefined behaviour.
-int truncToInt(double value);
-
-// Every figure lies far outside the view beyond this many pixels from it. Holding coordinates
-// within it keeps int arithmetic and the painter's fixed-point coordinates from overflowing,
-// whatever shape positions a motion file brings.
-inline constexpr qint64 coordinateLimit = 1 << 22;
-int boundedCoordinate(qint64 value);
 
 // Two opposite corners of a box in either order; the right and bottom edges lie outside it.
 using Corners = std::pair<QPoint, QPoint>;
@@ -33,11 +19,6 @@ using Corners = std::pair<QPoint, QPoint>;
 // fills exactly the box spanned by the corners: QPainter paints the outline one pixel past
 // width and height, so both shrink by one.
 QRect boxInside(const Corners& corners);
-
-// Centre of a shape on the ground-view picture.
-QPoint pictureCentre(const Shape& shape);
-// Where the plane or the river figure is drawn: the plane start's centre plus both travels.
-QPoint planeCentre(const Scene& scene);
 
 // Destinations of the tile copies for a view scrolled by (shiftX, shiftY): enough tiles to
 // cover the view whatever the sign of the shift, 5 × 5 for the designed sizes. Empty for an

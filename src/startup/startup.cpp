@@ -1,10 +1,10 @@
-#include "scene/startup.h"
+#include "startup/startup.h"
 
 #include "flight/flight_clock.h"
-#include "flight/ground_view.h"
+#include "ground_view/arrows.h"
+#include "ground_view/ground_view.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
-#include "vectors/arrows.h"
 #include "vectors/velocity_panel.h"
 
 namespace zephyra {

@@ -1,10 +1,10 @@
-#include "vectors/arrows.h"
+#include "ground_view/arrows.h"
 
-#include "flight/figures.h"
-#include "flight/ground_view.h"
+#include "geometry/arrow_geometry.h"
+#include "ground_view/ground_view.h"
+#include "scene/pixels.h"
 #include "scene/scene.h"
-#include "vectors/arrow_geometry.h"
-#include "vectors/vector_parts.h"
+#include "scene/vector_parts.h"
 
 #include <QPainter>
 
