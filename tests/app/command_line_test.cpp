@@ -49,16 +49,6 @@ TEST(CommandLine, TakesOneFileAndLeavesQtsOptionsToQt) {
     }
 }
 
-TEST(CommandLine, HelpAndVersionTexts) {
-    EXPECT_EQ(parseCommandLine({QStringLiteral("zephyra"), QStringLiteral("--version")}).output,
-              QStringLiteral("Zephyra 1.2\n"));
-    const QString help =
-        parseCommandLine({QStringLiteral("zephyra"), QStringLiteral("--help")}).output;
-    EXPECT_TRUE(help.contains(QStringLiteral("[options] [file.rel]"))) << help.toStdString();
-    EXPECT_TRUE(help.contains(QStringLiteral("-v, --version")));
-    EXPECT_FALSE(help.contains(QStringLiteral("--platform"))); // Qt's options stay out of it
-}
-
 TEST(CommandLine, RefusesUnknownOptionsAndASecondFileInOneLine) {
     const std::pair<QStringList, const char*> cases[] = {
         {{QStringLiteral("--bogus")}, "zephyra: Unknown option 'bogus'.\n"},

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A motion file given at start-up: the about box first, then the motion panel previews it.
 #include "app/window_fixture.h"
-#include "motions/motion_record.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
 
-using namespace zephyra;
+using zephyra::Scene;
 
 const QString addingVectors = QStringLiteral(ZEPHYRA_TEST_DATA "/adding_vectors.rel");
 
@@ -49,15 +48,6 @@ TEST_F(StartedWithAddingVectors, ThePanelPreviewsTheFileAfterTheAboutBoxAndYesAp
     EXPECT_EQ(text("airlb"), QStringLiteral("Wind: 47.1 m/s [N 77.8° E]"));
     EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 51.4 m/s [N 36.9° E]"));
     EXPECT_EQ(text("rlb"), QStringLiteral("Ground: 68.6 m/s [N 55.5° E]"));
-}
-
-TEST_F(StartedWithAddingVectors, NoKeepsTheDesignedScene) {
-    const QString before = motionRecordLines(window.scene()).join(u' ');
-    QTest::mouseClick(find<QPushButton>("nbt"), Qt::LeftButton);
-    EXPECT_TRUE(find("yngb")->isHidden());
-    EXPECT_EQ(find<QPlainTextEdit>("expmem")->toPlainText(),
-              QStringLiteral("Click load to choose a file"));
-    EXPECT_EQ(motionRecordLines(window.scene()).join(u' '), before);
 }
 
 const QString missing = QStringLiteral(ZEPHYRA_TEST_DATA "/no such motion.rel");
