@@ -31,12 +31,13 @@ package: build
 asan: setup
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
-	ctest --preset asan
+	ZEPHYRA_STORM_EVENTS=150000 ctest --preset asan
 
 bench: setup
 	cmake --preset release >/dev/null
-	cmake --build --preset release --target zephyra_bench
+	cmake --build --preset release --target zephyra_bench zephyra_open_run
 	build/release/bench/zephyra_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+	bench/odd_files build/release/bench/zephyra_open_run
 
 fuzz: setup
 	fuzz/run 600

@@ -2,6 +2,7 @@
 // validation and application, and checks what must hold whatever the input.
 #include "motions/motion_apply.h"
 #include "motions/motion_file.h"
+#include "motions/motion_panel.h"
 #include "motions/motion_record.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
@@ -80,6 +81,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const zephyra::MotionFileText file = zephyra::parseMotionFile(bytes);
+    // The text box gets a bounded preview: no line in it longer than the box lays out fast.
+    const QString preview = zephyra::explanationPreview(file.explanation);
+    require(preview.size() <= 65536 + 16 + 64);
+    for (const QStringView line : QStringView(preview).tokenize(u'\n'))
+        require(line.size() <= 4097);
     applyAndCheck(file.record);
     // The same bytes as a record held in the program, without a file around it.
     applyAndCheck(QString::fromUtf8(bytes));

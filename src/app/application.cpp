@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStyleFactory>
 
+#include <csignal>
 #include <cstdio>
 
 namespace zephyra {
@@ -45,6 +46,10 @@ int runApplication(int argc, char** argv) {
         break;
     }
 
+    // Under a file size limit any write past it (a motion, a font cache, the dialog's
+    // history) would kill the program with the scene in it; ignored, the write fails and
+    // a save says "Disk full".
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephyra"));
     QApplication::setApplicationVersion(QStringLiteral(ZEPHYRA_VERSION));

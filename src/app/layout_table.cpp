@@ -221,7 +221,9 @@ std::vector<ControlSpec> motionPanelRows() {
          .parent = "expgb",
          .geometry = {8, 176, 393, 57},
          .caption = "Relative Motion Question",
-         .visible = false},
+         .visible = false,
+         // Opaque, so the buttons it covers do not show through.
+         .background = khaki},
         {.name = "okbt",
          .kind = K::Button,
          .parent = "qb",

@@ -1,14 +1,17 @@
 #include "app/main_window.h"
 
+#include "app/accessible_controls.h"
+#include "app/designed_look.h"
 #include "app/notebook.h"
 #include "motions/motion_panel.h"
 #include "scene/artwork.h"
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
-#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 
@@ -16,6 +19,8 @@ namespace zephyra {
 
 Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
+    // Before any control exists: assistive tools keep the first interface made for each.
+    installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
     setWindowTitle(QStringLiteral("Zephyra"));
     // Fixed single border: system menu, minimise and close, no maximise.
@@ -35,6 +40,10 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     angletr_->setObjectName(QStringLiteral("angletr"));
     angletr_->setInterval(25);
 
+    // Before the controls are built, so they all inherit the designed palette.
+    setPalette(designedPalette());
+    groupBoxStyle_ = new DesignedStyle;
+    groupBoxStyle_->setParent(this);
     buildControls();
     buildMenu();
     bindControls();
@@ -44,6 +53,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     connectShapes();
     connectMenu();
     connectPanel();
+    setUpKeyboard();
 
     handle([this] { FormCreate(scene_); });
 
@@ -79,12 +89,12 @@ bool Trelativefrm::event(QEvent* event) {
 }
 
 bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_.value(QStringLiteral("expmem")) && event->type() == QEvent::FocusIn) {
-        // Entering the box, not the window or a closing menu handing the focus back.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            handle([this] { expmemEnter(scene_); });
-    }
+    auto* memo = control<QPlainTextEdit>("expmem");
+    if (watched == memo || watched == memo->viewport())
+        memoEvent(event);
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        keyEvent(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

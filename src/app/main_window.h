@@ -3,8 +3,10 @@
 #include "app/layout_table.h"
 #include "scene/scene.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <optional>
@@ -12,14 +14,17 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QRadioButton;
 class QScrollBar;
+class QStyle;
 class QTimer;
 
 namespace zephyra {
 
+class FocusMark;
 class Notebook;
 class Platform;
 class PictureView;
@@ -71,6 +76,13 @@ private:
     void connectPanel();
     void onMenuItem(const QString& name, int tag);
 
+    void setUpKeyboard();
+    bool keyEvent(QObject* watched, QKeyEvent* event);
+    void memoEvent(QEvent* event);
+    void focusPanel();
+    void returnFocusFromPanel();
+    void projectAccessibility();
+
     void projectControlsPage();
     void projectVelocitiesPage();
     void projectGroundView();
@@ -93,8 +105,15 @@ private:
     std::vector<PictureView*> pictures_;
     std::vector<QRadioButton*> distanceItems_;
     Notebook* notebook_ = nullptr;
+    QStyle* groupBoxStyle_ = nullptr; // draws the group boxes without shading their insides
     QTimer* windtr_ = nullptr;
     QTimer* angletr_ = nullptr;
+
+    FocusMark* focusMark_ = nullptr;
+    QPointer<QWidget> panelReturn_; // where the focus goes back when the motion panel closes
+    bool panelShown_ = false;
+    bool memoEnterPending_ = false; // the focus is in the text box, its placeholder not cleared
+    QElapsedTimer timeAnnounced_;
 };
 
 template <class T> T* Trelativefrm::control(const char* name) const {

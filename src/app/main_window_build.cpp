@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -26,6 +27,10 @@ void fillBackground(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+QString caption(const ControlSpec& spec) {
+    return spec.caption ? QString::fromUtf8(spec.caption) : QString();
 }
 
 QLabel* makeLabel(ControlKind kind, QWidget* parent) {
@@ -80,6 +85,8 @@ void Trelativefrm::buildControls() {
             widget->setVisible(false);
         if (spec.accessibleName)
             widget->setAccessibleName(QLatin1String(spec.accessibleName));
+        else if (qobject_cast<QGroupBox*>(widget))
+            widget->setAccessibleName(caption(spec)); // not the title of a box around it
         if (spec.fontPixelSize) {
             QFont small = widget->font();
             small.setPixelSize(spec.fontPixelSize);
@@ -95,10 +102,13 @@ void Trelativefrm::buildControls() {
 }
 
 QWidget* Trelativefrm::buildControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = spec.caption ? QString::fromUtf8(spec.caption) : QString();
+    const QString caption = zephyra::caption(spec);
     switch (spec.kind) {
-    case ControlKind::GroupBox:
-        return new QGroupBox(caption, parent);
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(caption, parent);
+        box->setStyle(groupBoxStyle_);
+        return box;
+    }
     case ControlKind::Panel:
         return new QWidget(parent);
     case ControlKind::Notebook:
@@ -130,6 +140,7 @@ QWidget* Trelativefrm::buildControl(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::RadioGroup: {
         auto* group = new QGroupBox(caption, parent);
+        group->setStyle(groupBoxStyle_);
         group->setGeometry(spec.geometry);
         buildDistanceItems(group);
         return group;
@@ -192,6 +203,8 @@ void Trelativefrm::buildMenu() {
             action->setCheckable(spec.kind == MenuKind::CheckItem);
             action->setVisible(spec.kind != MenuKind::HiddenItem);
             action->setData(spec.tag);
+            if (spec.shortcut)
+                action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
         }
         action->setObjectName(name);
         actions_.insert(name, action);
@@ -224,8 +237,10 @@ void Trelativefrm::buildQuestionItems(const QList<std::pair<QStringList, QMenu*>
             name.chop(5);
         item->setObjectName(name);
         actions_.insert(name, item);
-        connect(item, &QAction::triggered, this,
-                [this, index] { handle([this, index] { showQuestion(scene_, index); }); });
+        connect(item, &QAction::triggered, this, [this, index] {
+            handle([this, index] { showQuestion(scene_, index); });
+            focusPanel();
+        });
     }
 }
 

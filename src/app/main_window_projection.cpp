@@ -119,6 +119,7 @@ void Trelativefrm::project() {
     projectGroundView();
     projectMotionPanel();
     projectMenuAndTimers();
+    projectAccessibility();
 }
 
 void Trelativefrm::projectControlsPage() {
@@ -159,6 +160,7 @@ void Trelativefrm::projectGroundView() {
 void Trelativefrm::projectMotionPanel() {
     auto* panel = control<QGroupBox>("expgb");
     panel->setTitle(scene_.expgbCaption);
+    panel->setAccessibleName(scene_.expgbCaption);
     panel->setVisible(scene_.expgbVisible);
     auto* memo = control<QPlainTextEdit>("expmem");
     if (memo->toPlainText() != scene_.expmemText) {
@@ -169,6 +171,12 @@ void Trelativefrm::projectMotionPanel() {
     control<QPushButton>("lsbt")->setText(scene_.lsbtCaption);
     control<QWidget>("yngb")->setVisible(scene_.yngbVisible);
     control<QWidget>("qb")->setVisible(scene_.qbVisible);
+    // What the question box covers is out of sight, of Tab and of assistive tools.
+    for (const char* covered : {"lsbt", "cancelbt", "ybt", "nbt"})
+        control<QWidget>(covered)->setVisible(!scene_.qbVisible);
+    if (panelShown_ && !scene_.expgbVisible)
+        returnFocusFromPanel();
+    panelShown_ = scene_.expgbVisible;
 }
 
 void Trelativefrm::projectMenuAndTimers() {

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/guide_location.h"
 #include "app/notebook.h"
 #include "app/picture_view.h"
 #include "app/shape_view.h"
@@ -11,6 +12,7 @@
 #include "manipulation/river.h"
 #include "manipulation/units.h"
 #include "motions/motion_panel.h"
+#include "scene/platform.h"
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
@@ -161,6 +163,10 @@ void Trelativefrm::onMenuItem(const QString& name, int tag) {
         handle([this, tag] { ms1Click(scene_, tag); });
     if (name == QLatin1String("About1"))
         handle([this] { About1Click(scene_, platform_); });
+    if (name == QLatin1String("UserGuide1"))
+        platform_.openUrl(guideUrl());
+    if (name == QLatin1String("SaveMotion1") || name == QLatin1String("Openmotion1"))
+        focusPanel();
 }
 
 void Trelativefrm::connectPanel() {

@@ -19,11 +19,11 @@ const std::vector<MenuSpec>& mainMenu() {
         {"Motion21", "Motion 2", "Experiment1", M::HiddenItem},
         {"Motion1", "Motion 3", "Experiment1", M::HiddenItem},
         {"N2", "-", "File1", M::Separator},
-        {"SaveMotion1", "&Save Motion", "File1", M::Item},
-        {"Openmotion1", "&Open Motion", "File1", M::Item},
+        {"SaveMotion1", "&Save Motion", "File1", M::Item, 0, "Ctrl+S"},
+        {"Openmotion1", "&Open Motion", "File1", M::Item, 0, "Ctrl+O"},
         {"N1", "-", "File1", M::Separator},
         {"Copyselect1", "Copy Select", "File1", M::CheckItem},
-        {"Exit1", "E&xit", "File1", M::Item},
+        {"Exit1", "E&xit", "File1", M::Item, 0, "Ctrl+Q"},
         {"Options1", "&Options", nullptr, M::Submenu},
         {"Showvectors1", "Show Vectors", "Options1", M::CheckItem},
         {"ShowShore1", "Show River", "Options1", M::CheckItem},
@@ -32,6 +32,7 @@ const std::vector<MenuSpec>& mainMenu() {
         {"ms1", "m,s", "Units1", M::Item, 0},
         {"kmh1", "km, h", "Units1", M::Item, 8},
         {"Help1", "&Help", nullptr, M::Submenu},
+        {"UserGuide1", "&User Guide", "Help1", M::Item, 0, "F1"},
         {"About1", "&About", "Help1", M::Item},
     };
     return menu;

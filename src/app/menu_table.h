@@ -13,6 +13,7 @@ struct MenuSpec {
     const char* parent;
     MenuKind kind;
     int tag = 0;
+    const char* shortcut = nullptr; // shown in the menu, e.g. "Ctrl+O"
 };
 
 const std::vector<MenuSpec>& mainMenu();

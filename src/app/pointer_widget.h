@@ -1,25 +1,44 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 namespace zephyra {
 
 // Reports the mouse in the widget's own coordinates. Qt grabs the mouse on a press, so moves
 // and the release keep coming here until the button goes up, wherever the pointer is.
+// Assistive tools see it in the role it is given, with a value for a dial and a press action
+// for a button.
 class PointerWidget : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
 
+    QAccessible::Role accessibleRole() const { return role_; }
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    // A dial's direction in degrees, counter-clockwise from East.
+    double accessibleValue() const { return value_; }
+    void setAccessibleValue(double value) { value_ = value; }
+
+    // What an assistive tool's press action or value change asks for.
+    void requestPress() { Q_EMIT pressRequested(); }
+    void requestValue(double value) { Q_EMIT valueRequested(value); }
+
 Q_SIGNALS:
     void pressed(QPoint at);
     void moved(QPoint at);
     void released(QPoint at);
+    void pressRequested();
+    void valueRequested(double value);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QAccessible::Role role_ = QAccessible::Graphic;
+    double value_ = 0.0;
 };
 
 } // namespace zephyra

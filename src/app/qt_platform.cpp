@@ -42,6 +42,8 @@ std::optional<QString> QtPlatform::askFileName(bool save, const QString& folder,
     if (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    // Replacing a worksheet by a slip of the mouse loses it: the dialog asks first.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

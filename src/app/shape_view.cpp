@@ -1,5 +1,6 @@
 #include "app/shape_view.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace zephyra {
@@ -30,6 +31,33 @@ void ShapeView::paintEvent(QPaintEvent*) {
         painter.drawEllipse(box);
     else
         painter.drawRect(box);
+}
+
+void ShapeView::keyPressEvent(QKeyEvent* event) {
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        PointerWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->modifiers() & Qt::ShiftModifier)
+        step *= 10;
+    const QPoint centre(width() / 2, height() / 2);
+    Q_EMIT pressed(centre);
+    Q_EMIT moved(centre + step);
+    Q_EMIT released(centre + step);
 }
 
 } // namespace zephyra

@@ -16,7 +16,9 @@ struct ShapeStyle {
 };
 
 // A small shape that takes the mouse over its whole rectangle, even where nothing is
-// painted, and reports it relative to its own top-left corner.
+// painted, and reports it relative to its own top-left corner. When it has the focus, an arrow
+// key (Shift: ten times as far) reports one whole drag: a press at its centre, a move by one
+// pixel (ten) that way, and the release.
 class ShapeView : public PointerWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ShapeStyle style_;

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPen>
+#include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +40,15 @@ void drawCourse(const Scene& scene, QPainter& canvas) {
     canvas.setPen(QPen(Qt::black, 1));
 }
 
-// Course angle and label from the markers' corners (both markers are the same size).
+// QPainter's 1-px outline leaves out the last pixel of some edges, so a vertex can go
+// unpainted; the vertices are painted on their own so every one shows.
+void drawFigure(QPainter& canvas, const QPolygon& figure) {
+    canvas.drawPolygon(figure);
+    canvas.drawPoints(figure);
+}
+
+} // namespace
+
 void composeCourse(Scene& scene) {
     const qint64 dx = qint64{scene.stopsh.left} - scene.Startsh.left;
     const qint64 dyUp = qint64{scene.Startsh.top} - scene.stopsh.top;
@@ -49,8 +58,6 @@ void composeCourse(Scene& scene) {
         normaliseAngle(angleFromOffset(boundedCoordinate(dx), boundedCoordinate(dyUp), false));
     scene.directionlb.caption = courseLabel(distance, scene.courseAngle, scene.distanceUnit);
 }
-
-} // namespace
 
 void airbtClick(Scene& scene) {
     QPainter canvas(&scene.waterim);
@@ -78,7 +85,7 @@ void drawplanebtClick(Scene& scene, QPainter& canvas) {
         walkbtClick(scene, canvas);
     } else {
         const QPoint centre = planeCentre(scene);
-        canvas.drawPolygon(planePolygon(centre, scene.planeAngle));
+        drawFigure(canvas, planePolygon(centre, scene.planeAngle));
         canvas.setBrush(Qt::white);
         canvas.drawEllipse(boxInside(cockpitCorners(centre, scene.planeAngle)));
     }
@@ -88,7 +95,7 @@ void drawplanebtClick(Scene& scene, QPainter& canvas) {
 void walkbtClick(Scene& scene, QPainter& canvas) {
     const QPoint centre = planeCentre(scene);
     scene.strokePoints = strokeCentres(centre, scene.planeAngle, scene.animationPhase);
-    canvas.drawPolygon(riverHull(centre, scene.planeAngle));
+    drawFigure(canvas, riverHull(centre, scene.planeAngle));
     canvas.setBrush(QColor(khakiColour));
     for (const QPoint& stroke : scene.strokePoints)
         canvas.drawEllipse(boxInside(strokeCorners(stroke)));

@@ -9,6 +9,8 @@ struct Scene;
 void airbtClick(Scene& scene);
 void drawplanebtClick(Scene& scene, QPainter& canvas);
 void walkbtClick(Scene& scene, QPainter& canvas);
+// Course angle and the course label from the markers' corners (both markers are the same size).
+void composeCourse(Scene& scene);
 void distancerbClick(Scene& scene);
 void stopstartcbClick(Scene& scene);
 

@@ -75,4 +75,8 @@ void windimMouseUp(Scene& scene, Platform& platform) {
     scene.dragging = false;
 }
 
+void copyGroundView(const Scene& scene, Platform& platform) {
+    platform.setClipboardImage(scene.waterim);
+}
+
 } // namespace zephyra

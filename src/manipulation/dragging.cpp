@@ -5,8 +5,10 @@
 #include "ground_view/ground_view.h"
 #include "scene/scene.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 namespace zephyra {
@@ -29,6 +31,41 @@ void holdOnGroundView(Shape& shape, int rightLimit) {
         shape.left = 0;
     if (shape.left > waterimWidth)
         shape.left = rightLimit;
+}
+
+// Keeps a dragged shape's centre on the picture, where the mouse can always take it again.
+void keepCentreOnPicture(Shape& shape) {
+    shape.left = std::clamp(shape.left, waterimLeft - shape.width / 2,
+                            waterimLeft + waterimWidth - 1 - shape.width / 2);
+    shape.top = std::clamp(shape.top, waterimTop - shape.height / 2,
+                           waterimTop + waterimHeight - 1 - shape.height / 2);
+}
+
+// The shifts along one axis that take a centre no further off the picture than it is: one
+// on the picture stays on it, one that a motion file put off it may only come closer.
+struct ShiftRange {
+    long long low;
+    long long high;
+};
+
+ShiftRange allowedShift(long long centre, int last) {
+    return {std::min(0LL, -centre), std::max(0LL, last - centre)};
+}
+
+// The carrier's shift, held to every range in turn; as each range holds 0, the result lies
+// in all of them.
+long long carriedShift(long long shift, std::initializer_list<ShiftRange> ranges) {
+    for (const ShiftRange& range : ranges)
+        shift = std::clamp(shift, range.low, range.high);
+    return shift;
+}
+
+long long centreX(const Shape& shape) {
+    return static_cast<long long>(shape.left) + shape.width / 2 - waterimLeft;
+}
+
+long long centreY(const Shape& shape) {
+    return static_cast<long long>(shape.top) + shape.height / 2 - waterimTop;
 }
 
 int halfway(int a, int b) {
@@ -57,6 +94,7 @@ QString hintComponent(double pixels, double metresPerPixel, const QString& unit,
 
 void markerStep(Scene& scene, Shape& marker, int x, int y) {
     followPointer(marker, x, y);
+    keepCentreOnPicture(marker);
     const long long dx = static_cast<long long>(scene.Startsh.left) - scene.stopsh.left;
     const long long dy = static_cast<long long>(scene.Startsh.top) - scene.stopsh.top;
     const auto sx = static_cast<double>(dx);
@@ -129,6 +167,7 @@ void planeshMouseMove(Scene& scene, ShapeId sender, int x, int y) {
     switch (sender) {
     case ShapeId::planesh:
         followPointer(scene.planesh, x, y);
+        keepCentreOnPicture(scene.planesh);
         airbtClick(scene);
         break;
     case ShapeId::Startsh:
@@ -164,6 +203,8 @@ void moveshMouseMove(Scene& scene, int x, int y) {
     if (!scene.dragging)
         return;
     Shape& carrier = scene.movesh;
+    const int leftBefore = carrier.left;
+    const int topBefore = carrier.top;
     const long long windLeft = static_cast<long long>(scene.windshm.left) - carrier.left;
     const long long windTop = static_cast<long long>(scene.windshm.top) - carrier.top;
     const long long planeLeft = static_cast<long long>(scene.planeshm.left) - carrier.left;
@@ -171,6 +212,16 @@ void moveshMouseMove(Scene& scene, int x, int y) {
 
     followPointer(carrier, x, y);
     holdOnGroundView(carrier, waterimWidth - 10);
+    const int lastX = waterimWidth - 1;
+    const int lastY = waterimHeight - 1;
+    carrier.left =
+        addPixels(leftBefore, carriedShift(static_cast<long long>(carrier.left) - leftBefore,
+                                           {allowedShift(centreX(scene.windshm), lastX),
+                                            allowedShift(centreX(scene.planeshm), lastX)}));
+    carrier.top =
+        addPixels(topBefore, carriedShift(static_cast<long long>(carrier.top) - topBefore,
+                                          {allowedShift(centreY(scene.windshm), lastY),
+                                           allowedShift(centreY(scene.planeshm), lastY)}));
 
     scene.windshm.left = addPixels(carrier.left, windLeft);
     scene.windshm.top = addPixels(carrier.top, windTop);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <optional>
 
 namespace zephyra {
@@ -19,11 +20,14 @@ namespace {
 
 constexpr char windows1252[] = "windows-1252";
 constexpr char lineEnd[] = "\r\n";
-// Motion files are a few hundred bytes; reading stops here so no file can exhaust memory.
+// Motion files are a few hundred bytes; a larger file than this is refused whole, so no
+// file can exhaust memory and none is silently read in part.
 constexpr qint64 readLimit = 16 * 1024 * 1024;
 
 std::optional<QString> decodeUtf8(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless, so a sequence left unfinished at the end counts as invalid: a code page
+    // letter as the last byte ("caf\xe9") must not be taken for the start of one.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     if (utf8.hasError())
         return std::nullopt;
@@ -74,25 +78,35 @@ QString failureMessage(int errnoValue) {
 } // namespace
 
 MotionFileText parseMotionFile(const QByteArray& bytes) {
-    QStringList lines = decodeText(bytes).split(u'\n');
-    // A final line end closes the last line; it does not start another.
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
+    const QString text = decodeText(bytes);
+    MotionFileText result;
+    bool inRecord = false;
+    bool firstLine = true;
+    // Line by line without a list of lines: a file of millions of short lines stays
+    // within a few times its own size.
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).sliced(start, end - start);
         if (line.endsWith(u'\r'))
             line.chop(1);
+        // A final line end closes the last line; it does not start another.
+        start = end + 1;
+        if (inRecord) {
+            result.record += u' ';
+            result.record += line;
+        } else if (line == motionHeader) {
+            inRecord = true;
+        } else {
+            if (!firstLine)
+                result.explanation += u'\n';
+            result.explanation += line;
+            firstLine = false;
+        }
     }
-
-    MotionFileText result;
-    const qsizetype header = lines.indexOf(motionHeader);
-    result.explanation = header < 0 ? lines : lines.first(header);
-    const qsizetype firstData = header < 0 ? lines.size() : header + 1;
-    if (firstData >= lines.size()) {
+    if (result.record.isEmpty())
         result.record = QStringLiteral(" ");
-        return result;
-    }
-    for (qsizetype i = firstData; i < lines.size(); ++i)
-        result.record += u' ' + lines[i];
     return result;
 }
 
@@ -153,9 +167,16 @@ MotionFileRead readMotionFile(const QString& path) {
         result.error = failureMessage(refineOpenError(errno, path, false));
         return result;
     }
+    // A file larger than any motion is refused, never read in part. The size is checked
+    // again after reading, for files that grow or do not tell their size.
+    const int tooLarge = EACCES;
+    if (info.size() > readLimit) {
+        result.error = fileErrorMessage(tooLarge);
+        return result;
+    }
     QByteArray bytes;
     char buffer[4096];
-    while (bytes.size() < readLimit) {
+    while (bytes.size() <= readLimit) {
         errno = 0;
         const qint64 count = file.read(buffer, sizeof buffer);
         if (count < 0) {
@@ -165,6 +186,10 @@ MotionFileRead readMotionFile(const QString& path) {
         if (count == 0)
             break;
         bytes.append(buffer, count);
+    }
+    if (bytes.size() > readLimit) {
+        result.error = fileErrorMessage(tooLarge);
+        return result;
     }
     result.text = parseMotionFile(bytes);
     return result;
@@ -176,10 +201,13 @@ QString writeMotionFile(const QString& path, const QString& explanation, const S
     const QFileInfo info(path);
     if (info.isDir())
         return fileErrorMessage(EISDIR);
-    // Replacing a device or a pipe would put a plain file in its place; only plain files
-    // are motion files.
-    if (info.exists() && !info.isFile())
+    // Replacing a device, a pipe or a link that leads nowhere (a loop) would put a plain
+    // file in its place; only plain files are motion files.
+    if ((info.exists() && !info.isFile()) || (info.isSymLink() && !info.exists()))
         return fileErrorMessage(EACCES);
+    // A file size limit then fails the write with EFBIG, reported as "Disk full", instead
+    // of killing the program with the scene in it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const QByteArray bytes = motionFileBytes(explanation, scene);
     QSaveFile file(path);
     errno = 0;

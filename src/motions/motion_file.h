@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QLatin1String>
 #include <QString>
-#include <QStringList>
 
 namespace zephyra {
 
@@ -11,10 +10,10 @@ struct Scene;
 
 inline constexpr QLatin1String motionHeader{"START RELATIVE MOTION DATA"};
 
-// What a .rel file holds: the explanation lines before the header, and the record as
-// motionText takes it (one space before each line after the header).
+// What a .rel file holds: the explanation lines before the header, joined by '\n', and
+// the record as motionText takes it (one space before each line after the header).
 struct MotionFileText {
-    QStringList explanation;
+    QString explanation;
     QString record;
 };
 
@@ -35,7 +34,8 @@ struct MotionFileRead {
     QString error; // empty when the file was read
 };
 
-// Reads a motion file; a file error leaves its message in `error`.
+// Reads a motion file; a file error, or a file too large to be a motion (over 16 MiB),
+// leaves its message in `error`.
 MotionFileRead readMotionFile(const QString& path);
 
 // Replaces the file at `path` atomically: on failure any earlier file stays as it was.

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace zephyra {
 
 namespace {
@@ -25,13 +27,24 @@ QString savePlaceholder() {
     return QStringLiteral("Type in explaination here!");
 }
 
+QString cutNote() {
+    return QStringLiteral("(The rest of the explanation is too long to show here.)");
+}
+
+// The box shows at most this much of a file's explanation, far more than any worksheet
+// holds: laying out more would keep the window from answering.
+constexpr qsizetype previewLimit = 65536;
+// Laying out one unbroken line takes time that grows with the square of its length, so
+// the box breaks longer lines here.
+constexpr qsizetype previewLineLength = 4096;
+
 void closePanel(Scene& scene) {
     scene.expgbVisible = false;
     scene.panel1Enabled = true;
 }
 
 void showPreview(Scene& scene, const MotionFileText& text) {
-    scene.expmemText = text.explanation.join(u'\n');
+    scene.expmemText = explanationPreview(text.explanation);
     scene.yngbVisible = true;
 }
 
@@ -67,6 +80,28 @@ void saveFile(Scene& scene, Platform& platform, const QString& folder) {
 }
 
 } // namespace
+
+QString explanationPreview(const QString& explanation) {
+    QStringView kept = QStringView(explanation).first(std::min(explanation.size(), previewLimit));
+    const bool cut = kept.size() < explanation.size();
+    if (cut && kept.back().isHighSurrogate())
+        kept.chop(1);
+    QString preview;
+    preview.reserve(kept.size() + kept.size() / previewLineLength + cutNote().size() + 1);
+    qsizetype column = 0;
+    for (const QChar c : kept) {
+        // Never between the two halves of a surrogate pair.
+        if (c != u'\n' && column >= previewLineLength && !c.isLowSurrogate()) {
+            preview += u'\n';
+            column = 0;
+        }
+        preview += c;
+        column = c == u'\n' ? 0 : column + 1;
+    }
+    if (cut)
+        preview += u'\n' + cutNote();
+    return preview;
+}
 
 void Openmotion1Click(Scene& scene) {
     scene.expgbCaption = QStringLiteral("Load a Plane Motion");

@@ -1,11 +1,15 @@
 #pragma once
 
-class QString;
+#include <QString>
 
 namespace zephyra {
 
 struct Scene;
 class Platform;
+
+// What the text box shows of a file's explanation: at most the first 64 Ki characters,
+// lines broken every 4096 characters, and a closing note when the rest was left out.
+QString explanationPreview(const QString& explanation);
 
 void Openmotion1Click(Scene& scene);
 void SaveMotion1Click(Scene& scene);

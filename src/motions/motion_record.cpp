@@ -11,12 +11,34 @@ namespace zephyra {
 
 namespace {
 
+// A bad token as a message quotes it: its first characters only, since a message box
+// laying out megabytes would stall the window, and control characters, which draw as
+// nothing or as boxes, as the replacement character.
+QString quoted(QStringView token) {
+    constexpr qsizetype quoteLimit = 40;
+    QString shown;
+    qsizetype i = 0;
+    for (; i < token.size() && shown.size() < quoteLimit; ++i) {
+        const QChar c = token[i];
+        if (c.isHighSurrogate() && i + 1 < token.size() && token[i + 1].isLowSurrogate()) {
+            shown += c;
+            shown += token[++i];
+        } else {
+            const bool drawable = c.isPrint() && !c.isSurrogate();
+            shown += drawable || c == u'\t' ? c : QChar(QChar::ReplacementCharacter);
+        }
+    }
+    if (i < token.size())
+        shown += u'\u2026';
+    return shown;
+}
+
 QString integerMessage(const QString& token) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(token);
+    return QStringLiteral("'%1' is not a valid integer value").arg(quoted(token));
 }
 
 QString floatMessage(const QString& token) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(token);
+    return QStringLiteral("'%1' is not a valid floating point value").arg(quoted(token));
 }
 
 // Walks the fields in the order they are applied and stops at the first that fails.

@@ -35,6 +35,9 @@ void FormCreate(Scene& scene) {
     scene.markerOutlines = false;
     scene.vectorsJoined = false;
     resetbtClick(scene);
+    // Labels that read a value show it from the start, not their design-time captions.
+    timefactorsbChange(scene);
+    composeCourse(scene);
     airbtClick(scene);
 }
 

@@ -12,9 +12,10 @@ namespace zephyra {
 
 namespace {
 
-// One fine turn of a held turn button: 0.01 degree.
-constexpr double turnStep = 0.00017453292519943296;
+// One fine turn of a held turn button.
+constexpr double turnStep = 0.00017453292519943296; // turnButtonStepDegrees in radians
 constexpr int turnButtonCount = 6;
+constexpr int dialCount = 3;
 
 void composeLabel(Scene& scene, Vector v) {
     const VectorParts& parts = partsOf(v);
@@ -93,7 +94,10 @@ void resultantsbChange(Scene& scene) {
     speedChange(scene, Vector::Ground);
 }
 
+// The ground arrow keeps its tail on a new scale, as on a new speed, so the next speed step
+// does not make it jump.
 void timesbChange(Scene& scene) {
+    placeGroundHandles(scene);
     if (scene.vectorsJoined)
         lockedbtClick(scene);
     if (scene.showVectors)
@@ -138,6 +142,22 @@ void angletrTimer(Scene& scene) {
         return;
     const Vector v = static_cast<Vector>(tag / 2);
     scene.*partsOf(v).angle += tag % 2 == 0 ? turnStep : -turnStep;
+    directionRoutine(scene, v);
+}
+
+void dialKeyTurn(Scene& scene, int dial, double clockwiseDegrees) {
+    if (dial < 0 || dial >= dialCount)
+        return;
+    const Vector v = static_cast<Vector>(dial);
+    dialKeyPoint(scene, dial, scene.*partsOf(v).angle - clockwiseDegrees * 0.017453292519943295);
+}
+
+void dialKeyPoint(Scene& scene, int dial, double angle) {
+    if (dial < 0 || dial >= dialCount)
+        return;
+    const Vector v = static_cast<Vector>(dial);
+    scene.animationPhase = 0;
+    scene.*partsOf(v).angle = angle;
     directionRoutine(scene, v);
 }
 

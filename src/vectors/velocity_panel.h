@@ -27,6 +27,15 @@ void Image10MouseDown(Scene& scene, int tag);
 void Image10MouseUp(Scene& scene);
 void angletrTimer(Scene& scene);
 
+// What one tick of a held turn button turns, in degrees.
+inline constexpr double turnButtonStepDegrees = 0.01;
+
+// Dial keys, for dial 0 (wind), 1 (plane) or 2 (ground): turn clockwise by a number of degrees
+// (counter-clockwise when negative), or point straight at an angle. Both run the direction
+// routine as a press on the dial does.
+void dialKeyTurn(Scene& scene, int dial, double clockwiseDegrees);
+void dialKeyPoint(Scene& scene, int dial, double angle);
+
 // Control writes: clamp, and run the reaction only on a change.
 void setWindSpeed(Scene& scene, int tenths);
 void setPlaneSpeed(Scene& scene, int tenths);

@@ -2,13 +2,22 @@
 #include "app/about_box.h"
 #include "app/guide_location.h"
 #include "app/qt_platform.h"
+#include "motions/motion_panel.h"
+#include "scene/scene.h"
 #include "support/printers.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +96,55 @@ TEST(Dialogs, FilterTakesTheDesktopForm) {
     };
     for (const auto& [given, shown] : cases)
         EXPECT_EQ(dialogFilter(QLatin1String(given)), QLatin1String(shown)) << given;
+}
+
+// Saving over an existing file asks first, and only Yes replaces it.
+TEST(Dialogs, SavingOverAFileAsksAndNoKeepsIt) {
+    const std::pair<QMessageBox::StandardButton, bool> cases[] = {
+        {QMessageBox::No, false},
+        {QMessageBox::Yes, true},
+    };
+    for (const auto& [answer, replaced] : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.rel"));
+        {
+            QFile sheet(path);
+            ASSERT_TRUE(sheet.open(QIODevice::WriteOnly) && sheet.write("teacher's sheet") > 0);
+        }
+        Scene scene;
+        SaveMotion1Click(scene);
+        QString question;
+        // Answers the modal windows as they come: the file name, the question, and after
+        // No the dialog is closed.
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                question = box->text();
+                box->button(answer)->click();
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                if (!question.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setText(path);
+                // From a fresh event: the question it opens needs this timer to answer it.
+                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            }
+        });
+        answerer.start(20);
+        QtPlatform platform;
+        lsbtClick(scene, platform);
+        answerer.stop();
+
+        EXPECT_TRUE(question.contains(QStringLiteral("sheet.rel already exists")))
+            << question.toStdString();
+        QFile sheet(path);
+        ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+        EXPECT_EQ(sheet.readAll().startsWith("teacher's sheet"), !replaced);
+        EXPECT_EQ(scene.expgbVisible, !replaced);
+    }
 }
 
 TEST(Clipboard, HoldsTheSamePixelsThatWerePut) {

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 using namespace zephyra;
 
@@ -111,6 +113,35 @@ TEST_F(GroundView, RiverFigureReplacesThePlane) {
     EXPECT_EQ(at(scene, c), black);
     EXPECT_NE(at(scene, c + QPoint(15, 0)), white);  // no cockpit
     EXPECT_NE(at(scene, c + QPoint(0, -20)), black); // no wings
+}
+
+// Off the axes a 1-px outline alone leaves out the last pixel at some vertices.
+TEST_F(GroundView, EveryVertexOfTheFigureIsPainted) {
+    for (const bool river : {false, true}) {
+        scene.showRiver = river;
+        for (int degrees = 1; degrees < 360; degrees += 2) {
+            scene.planeAngle = degrees * 3.141592653589793 / 180;
+            airbtClick(scene);
+            const QPoint c = planeCentre(scene);
+            const QPolygon figure =
+                river ? riverHull(c, scene.planeAngle) : planePolygon(c, scene.planeAngle);
+            // The cockpit and the strokes are drawn over the figure.
+            std::vector<QRect> over;
+            if (river) {
+                for (const QPoint& stroke : scene.strokePoints)
+                    over.push_back(boxInside(strokeCorners(stroke)).adjusted(0, 0, 1, 1));
+            } else {
+                over.push_back(boxInside(cockpitCorners(c, scene.planeAngle)).adjusted(0, 0, 1, 1));
+            }
+            for (int i = 0; i < figure.size(); ++i) {
+                const QPoint v = figure[i];
+                if (std::none_of(over.begin(), over.end(),
+                                 [v](const QRect& r) { return r.contains(v); }))
+                    EXPECT_EQ(at(scene, v), black)
+                        << (river ? "hull" : "plane") << " heading " << degrees << " vertex " << i;
+            }
+        }
+    }
 }
 
 TEST_F(GroundView, AMissingTileLeavesAWhiteGround) {

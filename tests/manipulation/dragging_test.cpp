@@ -85,13 +85,31 @@ TEST(DraggingTest, MovesWithoutAPressDoNothing) {
     }
 }
 
-TEST(DraggingTest, PlaneStartFollowsThePointerWithoutBounds) {
+TEST(DraggingTest, PlaneStartFollowsThePointer) {
     Scene scene;
     planeshMouseDown(scene);
     planeshMouseMove(scene, ShapeId::planesh, 10, 10);
     EXPECT_EQ(placeOf(scene.planesh), QPoint(222, 238));
-    planeshMouseMove(scene, ShapeId::planesh, -1000, 2000);
-    EXPECT_EQ(placeOf(scene.planesh), QPoint(-782, 2234));
+}
+
+// The picture spans (2, 16) to (579, 534) in the box; a dragged centre stops on its last pixel.
+TEST(DraggingTest, PlaneStartAndMarkersKeepTheirCentresOnThePicture) {
+    struct Case {
+        ShapeId id;
+        QPoint pointer;
+        QPoint corner;
+    };
+    const Case cases[] = {
+        {ShapeId::planesh, {-1000, 2000}, {-2, 530}}, {ShapeId::planesh, {5000, -5000}, {575, 12}},
+        {ShapeId::Startsh, {-1000, -1000}, {-6, 8}},  {ShapeId::stopsh, {1000, 1000}, {571, 526}},
+        {ShapeId::stopsh, {100, -10}, {571, 334}},
+    };
+    for (const Case& c : cases) {
+        Scene scene;
+        planeshMouseDown(scene);
+        planeshMouseMove(scene, c.id, c.pointer.x(), c.pointer.y());
+        EXPECT_EQ(placeOf(shapeOf(scene, c.id)), c.corner) << static_cast<int>(c.id);
+    }
 }
 
 // The start marker stands at (112, 352) and the finish at (488, 352) until one is dragged.
@@ -139,14 +157,14 @@ TEST(DraggingTest, MarkerStepWritesHintsCourseAngleAndLabel) {
          "52.0 km [N] and \r12.0 km [W] ",
          "Direction:   53.4  km [N 12° W]",
          std::atan(52.0 / -12.0) + std::numbers::pi},
-        {"long course",
+        {"far corner of the picture",
          ShapeId::stopsh,
-         {112, 1352},
+         {-6, 526},
          5,
          " m",
-         "10000.0 m [S] and \r 0.0 m [E] ",
-         "Direction: 10000.0  m [S]",
-         3 * std::numbers::pi / 2},
+         "1740.0 m [S] and \r1180.0 m [W] ",
+         "Direction: 2102.4  m [S 34° W]",
+         std::atan2(-174.0, -118.0) + 2 * std::numbers::pi},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -252,9 +270,12 @@ TEST(DraggingTest, HeadToTailWinsWhenBothEndsAreWithinReach) {
     EXPECT_EQ(placeOf(scene.windshb), QPoint(159, 200));
 }
 
+// The carrier holds itself on the ground view, and stops where a carried middle's centre
+// reaches the edge of the picture: the wind middle 80 px above it, the plane middle 104 below.
 TEST(DraggingTest, CarrierStaysOnTheGroundViewAndCarriesBothMiddles) {
     const std::pair<QPoint, QPoint> cases[] = {
-        {{5000, 192}, {568, 192}}, {{-5000, -5000}, {0, 16}}, {{300, 5000}, {300, 519}}};
+        {{5000, 192}, {568, 192}}, {{-5000, -5000}, {0, 93}}, {{300, 5000}, {300, 427}}};
+
     for (auto [target, expected] : cases) {
         Scene scene;
         const QPoint wind = placeOf(scene.windshm) - placeOf(scene.movesh);
@@ -271,6 +292,20 @@ TEST(DraggingTest, CarrierStaysOnTheGroundViewAndCarriesBothMiddles) {
         EXPECT_EQ(placeOf(scene.resultshm), ground);
         EXPECT_TRUE(scene.vectorsJoined);
     }
+}
+
+// A motion file may leave a middle off the picture; the carrier may bring it back, no further.
+TEST(DraggingTest, ACarriedMiddleOffThePictureMayOnlyComeBack) {
+    Scene scene;
+    put(scene.planeshm, {-100, 296});
+    planeshMouseDown(scene);
+    dragTo(scene, ShapeId::movesh, {430, 192});
+    EXPECT_EQ(placeOf(scene.movesh), QPoint(480, 192));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(-100, 296));
+    dragTo(scene, ShapeId::movesh, {530, 192});
+    EXPECT_EQ(placeOf(scene.movesh), QPoint(530, 192));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(-50, 296));
+    EXPECT_EQ(placeOf(scene.windshm), QPoint(530, 112));
 }
 
 TEST(DraggingTest, JoinSurvivesACarrierDragExactly) {
@@ -300,16 +335,18 @@ TEST(DraggingTest, ShapesAtTheIntLimitsStayDefined) {
     put(scene.windshm, {big, small});
     put(scene.planeshm, {small, big});
     planeshMouseDown(scene);
+    // Each middle lies off the picture on the side the carrier heads to, so nothing moves.
     dragTo(scene, ShapeId::movesh, {568, 16});
+    EXPECT_EQ(placeOf(scene.movesh), QPoint(480, 192));
     EXPECT_EQ(placeOf(scene.windshm), QPoint(big, small));
-    EXPECT_EQ(placeOf(scene.planeshm), QPoint(small + 88, big - 176));
+    EXPECT_EQ(placeOf(scene.planeshm), QPoint(small, big));
     moveshMouseUp(scene);
     EXPECT_EQ(placeOf(scene.windsht), QPoint(big, small));
-    EXPECT_EQ(placeOf(scene.planeshb), QPoint(small + 48, big - 176));
+    EXPECT_EQ(placeOf(scene.planeshb), QPoint(small, big));
 
     planeshMouseDown(scene);
     dragTo(scene, ShapeId::resultshm, {10, 20});
-    EXPECT_EQ(placeOf(scene.movesh), QPoint(43, -88));
+    EXPECT_EQ(placeOf(scene.movesh), QPoint(0, 0));
 
     put(scene.Startsh, {big, 352});
     put(scene.stopsh, {small, 352});

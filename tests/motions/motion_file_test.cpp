@@ -50,25 +50,28 @@ rlim_t nextDescriptor() {
 TEST(MotionFileParseTest, SplitsExplanationAndRecord) {
     struct Case {
         QByteArray bytes;
-        QStringList explanation;
+        QString explanation;
         QString record;
     };
     const Case cases[] = {
-        {"a\r\nb\r\nSTART RELATIVE MOTION DATA\r\n1 2\r\n3\r\n", {u"a"_s, u"b"_s}, u" 1 2 3"_s},
-        {"a\nb\nSTART RELATIVE MOTION DATA\n1 2\n3\n", {u"a"_s, u"b"_s}, u" 1 2 3"_s},
-        {"a\r\nSTART RELATIVE MOTION DATA\r\n1 2\r\n3", {u"a"_s}, u" 1 2 3"_s},
-        {"\r\nSTART RELATIVE MOTION DATA\r\n1\r\n\r\n", {QString()}, u" 1 "_s},
-        {"x\r\nSTART RELATIVE MOTION DATA\r\n", {u"x"_s}, u" "_s},
-        {"x\r\ny\r\n", {u"x"_s, u"y"_s}, u" "_s},
-        {"", {}, u" "_s},
-        {"start relative motion data\r\n1\r\n", {u"start relative motion data"_s, u"1"_s}, u" "_s},
-        {"x\r\nSTART RELATIVE MOTION DATA\r\ny\r\nSTART RELATIVE MOTION DATA\r\n1\r\n",
-         {u"x"_s},
+        {"a\r\nb\r\nSTART RELATIVE MOTION DATA\r\n1 2\r\n3\r\n", u"a\nb"_s, u" 1 2 3"_s},
+        {"a\nb\nSTART RELATIVE MOTION DATA\n1 2\n3\n", u"a\nb"_s, u" 1 2 3"_s},
+        {"a\r\nSTART RELATIVE MOTION DATA\r\n1 2\r\n3", u"a"_s, u" 1 2 3"_s},
+        {"\r\nSTART RELATIVE MOTION DATA\r\n1\r\n\r\n", QString(), u" 1 "_s},
+        {"x\r\nSTART RELATIVE MOTION DATA\r\n", u"x"_s, u" "_s},
+        {"x\r\ny\r\n", u"x\ny"_s, u" "_s},
+        {"x\r\n\r\n", u"x\n"_s, u" "_s},
+        {"", QString(), u" "_s},
+        {"start relative motion data\r\n1\r\n", u"start relative motion data\n1"_s, u" "_s},
+        {"x\r\nSTART RELATIVE MOTION DATA\r\ny\r\nSTART RELATIVE MOTION DATA\r\n1\r\n", u"x"_s,
          u" y START RELATIVE MOTION DATA 1"_s},
-        {"caf\xe9 \x80\r\nSTART RELATIVE MOTION DATA\r\n1\r\n", {u"caf\u00e9 \u20ac"_s}, u" 1"_s},
-        {"caf\xc3\xa9 \xe2\x82\xac\r\nSTART RELATIVE MOTION DATA\r\n1\r\n",
-         {u"caf\u00e9 \u20ac"_s},
+        {"caf\xe9 \x80\r\nSTART RELATIVE MOTION DATA\r\n1\r\n", u"caf\u00e9 \u20ac"_s, u" 1"_s},
+        {"caf\xc3\xa9 \xe2\x82\xac\r\nSTART RELATIVE MOTION DATA\r\n1\r\n", u"caf\u00e9 \u20ac"_s,
          u" 1"_s},
+        // A code page letter last in the file is not the start of an unfinished UTF-8 letter.
+        {"caf\xe9", u"caf\u00e9"_s, u" "_s},
+        {"caf\xc3", u"caf\u00c3"_s, u" "_s},
+        {"caf\xe2\x82", u"caf\u00e2\u201a"_s, u" "_s},
     };
     for (const Case& c : cases) {
         const MotionFileText text = parseMotionFile(c.bytes);
@@ -84,6 +87,8 @@ TEST(MotionFileBytesTest, ExplanationKeepsToWindowsCodePageWhenItCanAndEndsLines
         {u"one\ntwo"_s, "one\r\ntwo\r\n"},
         {u"one\r\ntwo\n"_s, "one\r\ntwo\r\n\r\n"},
         {u"caf\u00e9 \u20ac"_s, "caf\xe9 \x80\r\n"},
+        {u"caf\u00e9"_s, "caf\xe9\r\n"},
+        {u"caf\u00e9 au lait"_s, "caf\xe9 au lait\r\n"},
         {u"Z\u00fcrich \u2708"_s, "Z\xc3\xbcrich \xe2\x9c\x88\r\n"},
         // In the code page these would be the bytes of UTF-8 "\u00e9".
         {u"\u00c3\u00a9"_s, "\xc3\x83\xc2\xa9\r\n"},
@@ -93,7 +98,7 @@ TEST(MotionFileBytesTest, ExplanationKeepsToWindowsCodePageWhenItCanAndEndsLines
         EXPECT_TRUE(bytes.startsWith(start + "START RELATIVE MOTION DATA\r\n"))
             << bytes.toStdString();
         EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << "every line ends in CR LF";
-        EXPECT_EQ(parseMotionFile(bytes).explanation.join(u'\n'),
+        EXPECT_EQ(parseMotionFile(bytes).explanation,
                   QString(explanation).replace(u"\r\n"_s, u"\n"_s));
     }
 }
@@ -142,6 +147,26 @@ TEST(MotionFileReadTest, ErrorsAreNamed) {
     EXPECT_EQ(read.text.record, u" 1"_s);
 }
 
+TEST(MotionFileReadTest, AFileLargerThanAnyMotionIsRefusedNotCut) {
+    QTemporaryDir dir;
+    constexpr qint64 limit = 16 * 1024 * 1024;
+    const std::pair<qint64, QString> cases[] = {
+        {limit, QString()},
+        {limit + 1, u"File access denied"_s},
+        {qint64{1} << 32, u"File access denied"_s},
+    };
+    for (const auto& [size, message] : cases) {
+        // Sparse: the file reads as that many zero bytes without filling the disk.
+        const QString path = dir.filePath(u"big.rel"_s);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+        file.close();
+        const MotionFileRead read = readMotionFile(path);
+        EXPECT_EQ(read.error, message) << size;
+        EXPECT_EQ(read.text.explanation.size(), message.isEmpty() ? size : 0) << size;
+    }
+}
+
 TEST(MotionFileWriteTest, ReplacesAnEarlierFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"m.rel"_s);
@@ -160,9 +185,12 @@ TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
     // A pipe stands in for a device node: neither may be replaced by a plain file.
     const QString pipe = dir.filePath(u"pipe.rel"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
+    const QString loop = dir.filePath(u"loop.rel"_s);
+    ASSERT_TRUE(QFile::link(loop, loop));
     const std::pair<QString, QString> cases[] = {
         {folder, u"File access denied"_s},
         {pipe, u"File access denied"_s},
+        {loop, u"File access denied"_s},
         {dir.filePath(u"no folder/x.rel"_s), u"Invalid filename"_s},
         {u"/proc/zephyra-test.rel"_s, u"File access denied"_s},
         {u"/proc/version"_s, u"File access denied"_s},
@@ -174,12 +202,14 @@ TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
     struct stat status {};
     ASSERT_EQ(lstat(QFile::encodeName(pipe).constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(QFileInfo(loop).symLinkTarget(), loop);
     EXPECT_FALSE(fileBytes(u"/proc/version"_s).contains("START RELATIVE MOTION DATA"));
 
-    // A file size limit makes the write fail part-way, as a full disk would.
+    // A file size limit makes the write fail part-way, as a full disk would. The signal it
+    // raises kills a program that does not ignore it, this test with it.
     const QString earlier = dir.filePath(u"earlier.rel"_s);
     ASSERT_TRUE(writeBytes(earlier, "earlier file"));
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_DFL);
     {
         ScopedLimit limit(RLIMIT_FSIZE, 64);
         EXPECT_EQ(writeMotionFile(earlier, QString(1000, u'e'), scene), u"Disk full"_s);
@@ -188,7 +218,6 @@ TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
         ScopedLimit limit(RLIMIT_NOFILE, nextDescriptor());
         EXPECT_EQ(writeMotionFile(earlier, u"e"_s, scene), u"Too many open files"_s);
     }
-    std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(fileBytes(earlier), "earlier file");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"earlier.rel"_s});
 }

@@ -271,3 +271,52 @@ TEST_F(MotionPanelTest, AFileChosenBeforeStartIsPreviewedOrReportedWithThePanelC
         }
     }
 }
+
+TEST(ExplanationPreviewTest, BreaksLongLinesAndCutsWithANote) {
+    const QString note = u"(The rest of the explanation is too long to show here.)"_s;
+    const QString line(4096, u'a');
+    const QString pair = u"\U0001F6E9"_s;
+    const std::pair<QString, QString> cases[] = {
+        {u"short\n\nlines"_s, u"short\n\nlines"_s},
+        {line, line},
+        {line + u"bc\n"_s + line, line + u"\nbc\n"_s + line},
+        {QString(4095, u'a') + pair, QString(4095, u'a') + pair},
+        {QString(16, u'\0') + u'\n' + QString(8192, u'\0'),
+         QString(16, u'\0') + u'\n' + QString(4096, u'\0') + u'\n' + QString(4096, u'\0')},
+        {QString(65535, u'\n') + pair, QString(65535, u'\n') + u'\n' + note},
+    };
+    for (const auto& [explanation, shown] : cases)
+        EXPECT_EQ(explanationPreview(explanation), shown) << explanation.size();
+
+    const QString preview = explanationPreview(QString(1 << 24, u'x'));
+    EXPECT_TRUE(preview.endsWith(u"xxx\n"_s + note));
+    // 64 Ki letters in sixteen lines, then the note on a line of its own.
+    EXPECT_EQ(preview.size(), 65536 + 15 + 1 + note.size());
+}
+
+TEST_F(MotionPanelTest, ALongLineOrJunkAfterTheMotionIsShownShortAndLosesNothing) {
+    const QByteArray motion = "START RELATIVE MOTION DATA\r\n" + dataLines(questions()[2].record);
+    const QString longLine = dir.filePath(u"long.rel"_s);
+    const QString junk = dir.filePath(u"junk.rel"_s);
+    ASSERT_TRUE(writeBytes(longLine, QByteArray(1 << 20, '\0') + "\r\n" + motion));
+    ASSERT_TRUE(writeBytes(junk, "Junk follows\r\n" + motion + QByteArray(1 << 20, '\0')));
+    // Only the last token is quoted, its first forty characters, each NUL as a U+FFFD.
+    const QString quotedNul = u"'"_s + QString(40, QChar::ReplacementCharacter) + u'\u2026';
+    const std::pair<QString, QStringList> cases[] = {
+        {longLine, {}},
+        {junk, {quotedNul + u"' is not a valid integer value"_s}},
+    };
+    for (const auto& [path, errors] : cases) {
+        Scene scene = startedScene();
+        FakePlatform platform;
+        const QString before = recordOf(scene);
+        for (const Step& step : {open, load(path)})
+            step(scene, platform);
+        EXPECT_LT(scene.expmemText.size(), 70000) << path.toStdString();
+        EXPECT_TRUE(scene.yngbVisible);
+        yes(scene, platform);
+        EXPECT_EQ(platform.errors, errors);
+        EXPECT_EQ(scene.expgbVisible, !errors.isEmpty());
+        EXPECT_EQ(recordOf(scene) == before, !errors.isEmpty()) << path.toStdString();
+    }
+}

@@ -33,6 +33,9 @@ TEST(MotionSamplesTest, SampleFilesOpenThroughThePanel) {
         {"no_header.rel", u"just text\nno data here"_s, integer.arg(QString())},
         {"header_only.rel", u"x"_s, integer.arg(QString())},
         {"empty.rel", QString(), integer.arg(QString())},
+        {"long_line.rel", QString(4096, u'x') + u'\n' + QString(404, u'x'), {}},
+        {"nul_bytes.rel", QString(600, u'\0'),
+         integer.arg(QString(40, QChar::ReplacementCharacter) + u'\u2026')},
     };
     for (const Case& c : cases) {
         Scene scene = startedScene();

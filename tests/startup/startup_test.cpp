@@ -44,8 +44,10 @@ TEST_F(Startup, TextsRightAfterStartUp) {
     FormCreate(scene);
     FormActivate(scene, platform);
     EXPECT_EQ(scene.timelb.caption, QStringLiteral("Time: 0.00 s"));
-    // Written only when the bar moves, so it still shows its designed caption.
-    EXPECT_EQ(scene.timefactorlb.caption, QStringLiteral("Time Factor: 1"));
+    EXPECT_EQ(scene.timefactorlb.caption, QStringLiteral("Time Factor: 2"));
+    // Composed from the designed markers, as a drag composes it.
+    EXPECT_EQ(scene.directionlb.caption, QStringLiteral("Direction:   75.2  m [E]"));
+    EXPECT_EQ(scene.courseAngle, 0.0);
     EXPECT_EQ(scene.timefactorsb.position, 2);
     EXPECT_EQ(scene.timerbtCaption, QStringLiteral("&Start"));
     EXPECT_EQ(scene.airlb.caption, QStringLiteral("Wind: 20.0 m/s [E]"));

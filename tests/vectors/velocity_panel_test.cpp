@@ -251,14 +251,22 @@ TEST(GroundVectorTest, TurnsAndGrowsAboutItsTail) {
     }
 }
 
-TEST(GroundVectorTest, ScaleChangeLeavesHandlesWhereTheyAre) {
+TEST(GroundVectorTest, ScaleChangeReLaysTheGroundArrowFromItsTail) {
     Scene scene = startedScene();
-    const QPoint middle = placeOf(scene.resultshm);
+    setVectorScale(scene, 25);
+    EXPECT_EQ(placeOf(scene.resultshb), QPoint(424, 424));
+    EXPECT_EQ(placeOf(scene.resultshm), QPoint(504, 424));
+    EXPECT_EQ(placeOf(scene.resultsht), QPoint(584, 424));
+    // The next speed step only grows the arrow by its own share.
+    setGroundSpeed(scene, 201);
+    EXPECT_EQ(placeOf(scene.resultshm), QPoint(504, 424));
+    EXPECT_EQ(placeOf(scene.resultsht), QPoint(584, 424));
+
     setVectorScale(scene, 0);
     EXPECT_EQ(scene.timesb.position, 1);
     setVectorScale(scene, 500);
     EXPECT_EQ(scene.timesb.position, 100);
-    EXPECT_EQ(placeOf(scene.resultshm), middle);
+    EXPECT_EQ(placeOf(scene.resultshm), QPoint(444, 424));
     EXPECT_EQ(placeOf(scene.windshm), QPoint(480, 112));
 }
 

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace zephyra {
+
+// Lets assistive tools see the window's own pointer widgets (dials, turn buttons, ground-view
+// handles, the ground view) in their roles instead of as fillers, and hides the focus ring from
+// them. Safe to call more than once.
+void installAccessibleControls();
+
+} // namespace zephyra

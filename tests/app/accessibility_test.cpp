@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What assistive tools are told: roles, names, read-outs as descriptions, and the changes.
+#include "app/window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+
+namespace {
+
+// Events to assistive tools need a platform bridge, so the end-to-end check listens for
+// them; here the window is checked for what it tells them.
+class Accessibility : public Window {
+protected:
+    QAccessibleInterface* accessible(const char* name) {
+        return QAccessible::queryAccessibleInterface(find(name));
+    }
+};
+
+TEST_F(Accessibility, NestedGroupBoxesAreAnnouncedByTheirOwnTitle) {
+    const std::pair<const char*, const char*> boxes[] = {{"posgb", "Displacement from Start"},
+                                                         {"yngb", "Is this the right Experiment?"},
+                                                         {"qb", "Relative Motion Question"},
+                                                         {"expgb", "Motion"}};
+    for (const auto& [box, title] : boxes)
+        EXPECT_EQ(accessible(box)->text(QAccessible::Name), QLatin1String(title)) << box;
+    choose("SaveMotion1");
+    EXPECT_EQ(accessible("expgb")->text(QAccessible::Name), QStringLiteral("Save a Plane Motion"));
+}
+
+TEST_F(Accessibility, ControlsHaveFittingRolesAndTheirReadOutsAsDescriptions) {
+    const std::tuple<const char*, QAccessible::Role, const char*> controls[] = {
+        {"windim", QAccessible::Dial, "Wind: 20.0 m/s [E]"},
+        {"airspeedsb", QAccessible::ScrollBar, "Wind: 20.0 m/s [E]"},
+        {"Image5", QAccessible::Button, "Plane: 20.0 m/s [E]"},
+        {"tsb", QAccessible::ScrollBar, "Time: 0.00 s"},
+        {"planeshm", QAccessible::Graphic, "Plane: 20.0 m/s [E]"},
+        {"waterim", QAccessible::Canvas, ""}};
+    for (const auto& [name, role, description] : controls) {
+        QAccessibleInterface* control = accessible(name);
+        EXPECT_EQ(control->role(), role) << name;
+        EXPECT_EQ(control->text(QAccessible::Description), QString::fromUtf8(description)) << name;
+        EXPECT_TRUE(control->state().focusable) << name;
+    }
+    QAccessibleValueInterface* dial = accessible("planeim")->valueInterface();
+    ASSERT_NE(dial, nullptr);
+    dial->setCurrentValue(90.0); // an assistive tool points the plane North
+    EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 20.0 m/s [N]"));
+    EXPECT_EQ(dial->currentValue().toDouble(), 90.0);
+}
+
+TEST_F(Accessibility, HandlesSayWhatTheyShow) {
+    QWidget* handle = find("windshm");
+    handle->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(handle, Qt::Key_Left);
+    EXPECT_EQ(handle->accessibleDescription(), QStringLiteral("Wind: 20.0 m/s [E]"));
+    QTest::mouseClick(find<QCheckBox>("stopstartcb"), Qt::LeftButton);
+    QWidget* marker = find("Startsh");
+    marker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(marker, Qt::Key_Up);
+    EXPECT_EQ(marker->accessibleDescription(), QStringLiteral("0.2 m [S] and 75.2 m [E]"));
+}
+
+TEST_F(Accessibility, DuringAFlightTheTimeIsToldAtMostTwiceASecond) {
+    QWidget* time = find("tsb");
+    time->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(window.scene().running);
+    QStringList spoken;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1200) {
+        const QString before = time->accessibleDescription();
+        QTest::qWait(10);
+        if (time->accessibleDescription() != before)
+            spoken << time->accessibleDescription();
+    }
+    EXPECT_GE(spoken.size(), 2);
+    EXPECT_LE(spoken.size(), 3);
+    EXPECT_NE(text("timelb"), QStringLiteral("Time: 0.00 s"));
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs inside a bare X server: starts a private session bus and the accessibility bus, then does
+# the "Adding Vectors" question with real X key events only (xdotool), reading the labels as a
+# screen reader does (AT-SPI), and checks the accessibility tree on the way.
+# Usage: keyboard_check.sh BINARY OUTDIR
+set -euo pipefail
+
+binary=$1
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$out"
+fail() { echo "keys: FAIL: $*" >&2; exit 1; }
+count_colour() { convert "$1" -crop "$3" +repage txt:- | grep -ci -- "$2" || true; }
+
+bus_dir=$(mktemp -d)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$bus_dir"; }
+trap cleanup EXIT
+dbus-daemon --session --nofork --address="unix:path=$bus_dir/bus" >/dev/null 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$bus_dir/bus"
+for _ in $(seq 25); do [ -S "$bus_dir/bus" ] && break; sleep 0.2; done
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+export LSAN_OPTIONS="suppressions=$here/lsan.supp"
+# Qt finds the accessibility bus through the session bus; told its address, it races it.
+env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$out/zephyra.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+
+wait_window() {
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
+about=$(wait_window '^Zephyra About$') || fail "the about box did not appear"
+sleep 0.3
+xdotool windowfocus --sync "$about"
+xdotool key Escape
+sleep 0.5
+xdotool search --onlyvisible --name '^Zephyra About$' >/dev/null 2>&1 && fail "Escape did not close the about box"
+xdotool windowfocus --sync "$main"
+import -window "$main" "$out/k00-started.png"
+menu=$(($(identify -format "%h" "$out/k00-started.png") - 546))
+
+keys() { xdotool key --delay 30 "$@"; sleep 0.3; }
+# Presses key $2 $1 times.
+times() { for _ in $(seq "$1"); do xdotool key "$2"; done; sleep 0.3; }
+shot() { import -window "$main" "$out/$1"; }
+tree() { /usr/bin/python3 "$here/atspi_tree.py" "$@"; }
+read_label() { tree --read "$1" | sed -n 1p; }
+
+keys alt+o Down Down Return # Options > Show Displacement
+tree "Controls page" "Start" "Ground view" "Plane start" "Wind arrow" "Plane arrow" \
+    "Ground velocity arrow" "Move wind and plane arrows together" "Time" \
+    "Displacement from Start" || fail "accessibility tree"
+
+# 1. File > Questions > Introduction > Adding Vectors: the question box lies over the panel.
+keys alt+f Right Right Down Down Return
+sleep 0.3
+shot k01-question.png
+tree "Question" "Ok" || fail "accessibility tree with the question"
+# Nothing of the load/save button or Cancel shows through the box (left of "&Ok").
+covered="120x18+$((136 + 8 + 16))+$((menu + 88 + 176 + 22))"
+other=$(convert "$out/k01-question.png" -crop "$covered" +repage -unique-colors txt:- | tail -n +2 | wc -l)
+[ "$other" -le 1 ] || fail "the question box shows $other colours where the buttons it covers lie"
+echo "keys: the question box covers its buttons (one colour where they lie)"
+
+# 2. "&Ok" has the focus: Space presses it; the focus goes back to the ground view.
+keys space
+sleep 0.4
+shot k02-scene.png
+echo "keys: \"&Ok\" pressed by Space, the question's scene is set"
+
+# 3. Tab to the plane arrow, move it 30 px down, then back up by 27 px: within reach of the
+#    wind arrow's tail it snaps there and the arrows are joined.
+keys Tab Tab Tab Tab
+focus=$(tree --read "Plane:" | sed -n 2p)
+[[ "$focus" == "focused: Plane arrow:"* ]] || fail "Tab did not reach the plane arrow ($focus)"
+shot k03-plane-arrow-focused.png
+times 3 shift+Down
+focus=$(tree --read "Plane:" | sed -n 2p)
+[[ "$focus" != *joined* ]] || fail "the plane arrow is still joined after moving away"
+shot k04-moved-away.png
+times 2 shift+Up
+times 7 Up
+focus=$(tree --read "Plane:" | sed -n 2p)
+[[ "$focus" == *", joined" ]] || fail "the plane arrow did not join the wind arrow ($focus)"
+shot k05-joined.png
+# The joint: the wind arrow's tail handle centre, client (3 + 240 + 3, 191 + 3).
+joint="9x9+$((246 - 4))+$((menu + 194 - 4))"
+away=$(count_colour "$out/k04-moved-away.png" '#000000' "$joint")
+joined=$(count_colour "$out/k05-joined.png" '#000000' "$joint")
+[ "$away" -eq 0 ] && [ "$joined" -gt 0 ] ||
+    fail "no black arrow at the wind arrow's tail when joined ($away away, $joined joined)"
+echo "keys: $focus (black plane arrow at the wind's tail: $away -> $joined pixels)"
+
+# 4. The ground-velocity arrow's tail onto the plane's tail: 8 px left.
+keys Tab
+times 8 Left
+echo "keys: $(tree --read Ground: | sed -n 2p)"
+
+# 5. Velocities page: the ground speed to the sum of the two, 92.3 m/s, and its direction.
+keys alt+v
+keys Tab
+for _ in $(seq 12); do
+    now=$(tree --read "Ground:" | sed -n 2p)
+    [[ "$now" == "focused: Ground speed:"* ]] && break
+    keys Tab
+done
+[[ "$now" == "focused: Ground speed:"* ]] || fail "Tab did not reach the ground speed bar ($now)"
+times 23 Prior
+times 7 Right
+keys Tab Tab # past the counter-clockwise turn button to the dial
+now=$(tree --read "Ground:" | sed -n 2p)
+[[ "$now" == "focused: Ground velocity direction dial:"* ]] || fail "not on the ground dial ($now)"
+times 1 Right
+times 10 ctrl+Left
+ground=$(read_label "Ground:")
+shot k06-velocities.png
+[ "$ground" = "Ground: 92.3 m/s [N 56.4° E]" ] || fail "ground velocity reads '$ground'"
+echo "keys: $ground"
+
+# The wind dial by keys: from its direction, N points it North, then 30 x Right.
+keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+for _ in $(seq 12); do
+    now=$(tree --read "Wind:" | sed -n 2p)
+    [[ "$now" == "focused: Wind direction dial:"* ]] && break
+    keys shift+Tab
+done
+[[ "$now" == "focused: Wind direction dial:"* ]] || fail "Shift+Tab did not reach the wind dial ($now)"
+shot k07-wind-dial-focused.png
+tree "Velocities page" "Wind direction dial" "Turn wind clockwise" "Wind speed" ||
+    fail "accessibility tree of the Velocities page"
+
+# 6. Fly: Controls page, Start; read the time, Stop.
+keys alt+c alt+s
+sleep 2
+keys alt+s
+shot k08-flown.png
+echo "keys: flew, $(read_label 'Time:')"
+
+# 7. The wind dial by keys, as the issue's example: N, then E and 30 x Right.
+keys alt+v
+tree --read Wind: >/dev/null
+for _ in $(seq 16); do
+    now=$(tree --read "Wind:" | sed -n 2p)
+    [[ "$now" == "focused: Wind direction dial:"* ]] && break
+    keys Tab
+done
+[[ "$now" == "focused: Wind direction dial:"* ]] || fail "Tab did not reach the wind dial ($now)"
+heard=$(tree --listen n)
+echo "$heard" | grep -q "^Wind direction dial: .*Wind: 47.1 m/s \[N\]" ||
+    fail "N on the focused dial told no change of its read-out (heard: $heard)"
+echo "keys: a screen reader hears: $(echo "$heard" | tr '\n' ';')"
+north=$(read_label "Wind:")
+keys e
+times 30 Right
+turned=$(read_label "Wind:")
+shot k09-wind-turned.png
+[ "$turned" = "Wind: 47.1 m/s [S 60.0° E]" ] || fail "wind reads '$turned' after E and 30 x Right"
+echo "keys: wind dial by keys: '$north', then E and 30 x Right: '$turned'"
+
+keys ctrl+q
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
+echo "keys: passed; screenshots in $out"
