@@ -1,23 +1,32 @@
 # The two commands a newcomer needs: `make run` and `make test`.
-.PHONY: all setup build run test asan bench fuzz format clean
+.PHONY: all setup build run test package asan bench fuzz format clean
 
 all: build
 
 setup:
-	@scripts/setup
+	@scripts/setup test
 
 build: setup
 	cmake --preset dev >/dev/null
 	cmake --build --preset dev
 
-run: build
+# Only what the program needs: its packages, and the program itself.
+run:
+	@scripts/setup run
+	cmake --preset run >/dev/null
+	cmake --build --preset run
 	@scripts/run build/dev/src/zephyra
 
 test: build
 	@scripts/check-layers
 	ctest --preset dev
 	@scripts/e2e build/dev/src/zephyra
+	@scripts/package-check build/dev
 	fuzz/run 20
+
+# The Debian package, zephyra_VERSION_ARCH.deb in build/dev.
+package: build
+	cmake --build --preset dev --target package
 
 asan: setup
 	cmake --preset asan >/dev/null

@@ -63,7 +63,8 @@ Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const
     versionLine->setObjectName(QStringLiteral("Version"));
     auto* comment =
         new QLabel(tr("Relative motion for the classroom: fly a plane through the wind and see how "
-                      "velocities add as vectors."),
+                      "velocities add as vectors. Free software under the GNU GPL, version 3 or "
+                      "later."),
                    this);
     comment->setObjectName(QStringLiteral("Comments"));
     comment->setWordWrap(true);

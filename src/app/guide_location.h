@@ -4,8 +4,8 @@
 
 namespace zephyra {
 
-// The user guide: next to an installed program (share/doc/Zephyra), else in the source tree
-// the program was built from.
+// The user guide, where the install puts it relative to the program's folder (the build
+// tree keeps a copy at the same place, so a program run from there finds it too).
 QUrl guideUrl();
 
 } // namespace zephyra

@@ -76,8 +76,11 @@ bool Trelativefrm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && !activated_) {
         activated_ = true;
         // The about box is modal: open it once this activation has been handled.
-        QTimer::singleShot(0, this,
-                           [this] { handle([this] { FormActivate(scene_, platform_); }); });
+        QTimer::singleShot(0, this, [this] {
+            handle([this] { FormActivate(scene_, platform_); });
+            if (startFile_)
+                handle([this] { openMotionFile(scene_, platform_, *startFile_); });
+        });
     }
     // A turn button released while another window had the mouse sends no release here.
     if (event->type() == QEvent::WindowDeactivate && scene_.angletrEnabled)

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
 
     // Brings every widget, check mark and timer in line with the scene, signals blocked.
     void project();
+
+    // Opens the motion file at path once the first activation has shown the about box, as
+    // "&Open Motion" and "&Load" would with that file chosen.
+    void openAtStart(const QString& path) { startFile_ = path; }
 
 protected:
     bool event(QEvent* event) override;
@@ -89,6 +94,7 @@ private:
     Scene scene_;
     Platform& platform_;
     bool activated_ = false;
+    std::optional<QString> startFile_;
 
     QHash<QString, QWidget*> controls_;
     QHash<QString, QAction*> actions_;

@@ -43,6 +43,11 @@ void closePanel(Scene& scene) {
     scene.panel1Enabled = true;
 }
 
+void showPreview(Scene& scene, const MotionFileText& text) {
+    scene.expmemText = explanationPreview(text.explanation);
+    scene.yngbVisible = true;
+}
+
 void loadFile(Scene& scene, Platform& platform, const QString& folder) {
     scene.expmemText.clear();
     const auto chosen = platform.openFileName(folder, motionFilter(), motionExtension());
@@ -56,8 +61,7 @@ void loadFile(Scene& scene, Platform& platform, const QString& folder) {
         platform.showError(read.error);
         return;
     }
-    scene.expmemText = explanationPreview(read.text.explanation);
-    scene.yngbVisible = true;
+    showPreview(scene, read.text);
 }
 
 void saveFile(Scene& scene, Platform& platform, const QString& folder) {
@@ -148,6 +152,17 @@ void ybtClick(Scene& scene, Platform& platform) {
         return;
     scene.yngbVisible = false;
     closePanel(scene);
+}
+
+void openMotionFile(Scene& scene, Platform& platform, const QString& path) {
+    const MotionFileRead read = readMotionFile(path);
+    if (!read.error.isEmpty()) {
+        platform.showError(read.error);
+        return;
+    }
+    Openmotion1Click(scene);
+    scene.openmotionFileName = path;
+    showPreview(scene, read.text);
 }
 
 void nbtClick(Scene& scene) {

@@ -20,6 +20,10 @@ void nbtClick(Scene& scene);
 void cancelbtClick(Scene& scene);
 void okbtClick(Scene& scene, Platform& platform);
 
+// "&Open Motion", then "&Load" with path already chosen: the panel previews the file for
+// "&Yes" or "&No". A file that cannot be read shows its message and leaves the panel closed.
+void openMotionFile(Scene& scene, Platform& platform, const QString& path);
+
 // Applies motionText to the scene; a bad record shows its message and changes nothing.
 void expbtClick(Scene& scene, Platform& platform);
 

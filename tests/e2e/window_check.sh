@@ -26,6 +26,9 @@ wait_window() {
 }
 
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp"
+# A home of its own, to see that the program leaves no settings there.
+export HOME="$out/home"
+mkdir -p "$HOME"
 "$binary" >"$out/zephyra.log" 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
@@ -206,4 +209,49 @@ status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status (see $out/zephyra.log)"
 echo "e2e: File > Exit ended the program with status 0"
+
+# 10. Nothing was written to the home folder, the file dialogs' history included (D-Bus keeps
+#     its own note of the X session's bus in ~/.dbus).
+left=$(find "$HOME" -path "$HOME/.dbus" -prune -o -type f -print)
+[ -z "$left" ] || fail "the program left files in its home folder: $left"
+echo "e2e: the home folder holds no file after both file dialogs ran"
+
+# 11. A motion file given on the command line: after the about box the motion panel shows its
+#     explanation and "Is this the right Experiment?"; "&Yes" applies it.
+sample=$(realpath "$(dirname "$0")/../data/adding_vectors.rel")
+"$binary" "$sample" >"$out/zephyra-file.log" 2>&1 &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+main=$(wait_window '^Zephyra$') || fail "the main window did not appear with a file given"
+about=$(wait_window '^Zephyra About$') || fail "no about box before the file's panel"
+sleep 0.3
+xdotool mousemove --window "$about" 20 20 click 1
+sleep 0.8
+shot 12-file-preview.png
+[ "$(count_colour "$out/12-file-preview.png" '#A9966D' "$khaki_panel")" -gt 5000 ] ||
+    fail "the motion panel did not open for $sample"
+click_at 388 297 # "&Yes"
+shot 13-file-applied.png
+[ "$(count_colour "$out/13-file-applied.png" '#A9966D' "$khaki_panel")" -lt 500 ] ||
+    fail "\"&Yes\" did not apply the file and close the panel"
+# Save the applied scene and read its speeds and angles back.
+xdotool key alt+f Down Return
+sleep 0.4
+click_at 197 292 # "&Save"
+wait_window '^Save As$' >/dev/null || fail "no save dialog"
+sleep 0.3
+xdotool type --delay 10 "$out/applied"
+xdotool key Return
+for _ in $(seq 25); do [ -f "$out/applied.rel" ] && break; sleep 0.2; done
+fields() { sed -n '/^START RELATIVE MOTION DATA/,$p' "$1" | tail -n +2 | tr -d '\r' | tr '\n' ' ' |
+    awk '{ print $3, $4, $5, $34, $35, $36 }'; }
+[ -f "$out/applied.rel" ] || fail "the applied scene could not be saved"
+[ "$(fields "$out/applied.rel")" = "$(fields "$sample")" ] ||
+    fail "applied speeds and angles '$(fields "$out/applied.rel")', the file's '$(fields "$sample")'"
+echo "e2e: $(basename "$sample") from the command line: previewed after the about box, \"&Yes\" applied speeds and angles $(fields "$sample")"
+click_at 700 480
+xdotool key alt+f x
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+trap - EXIT
+wait "$pid" || fail "the program given a file ended with an error (see $out/zephyra-file.log)"
 echo "e2e: passed; screenshots in $out"

@@ -240,6 +240,38 @@ TEST_F(MotionPanelTest, YesOnAFileThatFailsLeavesThePanelOpenAndTheSceneAlone) {
     }
 }
 
+TEST_F(MotionPanelTest, AFileChosenBeforeStartIsPreviewedOrReportedWithThePanelClosed) {
+    struct Case {
+        QString path;
+        QStringList errors;
+        PanelView view;
+    };
+    const PanelView closed{u"Motion"_s, PanelMode::None, u"lsbt"_s, QString(), false,
+                           false,       false,           false,     true};
+    const Case cases[] = {
+        {good,
+         {},
+         {u"Load a Plane Motion"_s, PanelMode::Load, u"&Load"_s, u"Line one\nLine two"_s, true,
+          true, false, true, true}},
+        {dir.filePath(u"gone.rel"_s), {u"File not found"_s}, closed},
+        {dir.path(), {u"File access denied"_s}, closed},
+    };
+    for (const Case& c : cases) {
+        Scene scene = startedScene();
+        FakePlatform platform;
+        const QString before = recordOf(scene);
+        openMotionFile(scene, platform, c.path);
+        EXPECT_EQ(platform.errors, c.errors) << c.path.toStdString();
+        EXPECT_EQ(viewOf(scene), c.view) << c.path.toStdString();
+        EXPECT_EQ(recordOf(scene), before);
+        if (c.errors.isEmpty()) {
+            yes(scene, platform);
+            EXPECT_EQ(scene.motionText.simplified(), questions()[2].record);
+            EXPECT_FALSE(scene.expgbVisible);
+        }
+    }
+}
+
 TEST(ExplanationPreviewTest, BreaksLongLinesAndCutsWithANote) {
     const QString note = u"(The rest of the explanation is too long to show here.)"_s;
     const QString line(4096, u'a');

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+
+namespace zephyra {
+
+namespace {
+
+// The options QGuiApplication, QApplication and the X11 platform take for themselves.
+constexpr const char* qtOptionsWithValue[] = {"platform",
+                                              "platformpluginpath",
+                                              "platformtheme",
+                                              "plugin",
+                                              "qwindowgeometry",
+                                              "qwindowicon",
+                                              "qwindowtitle",
+                                              "session",
+                                              "display",
+                                              "geometry",
+                                              "title",
+                                              "icon",
+                                              "name",
+                                              "style",
+                                              "stylesheet",
+                                              "qmljsdebugger"};
+constexpr const char* qtFlags[] = {"reverse", "widgetcount", "nograb",
+                                   "dograb",  "sync",        "testability"};
+
+void addHidden(QCommandLineParser& parser, const char* name, const QString& valueName) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
+CommandLine failure(const QString& message) {
+    return {CommandLine::Action::Fail, std::nullopt, QStringLiteral("zephyra: %1\n").arg(message)};
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform xcb); so are ours then, -h and -v too.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Relative motion for the classroom: how velocities add as vectors.\n"
+                       "Qt's own options (-platform, -style, ...) are understood as well."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays the version."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char* name : qtOptionsWithValue)
+        addHidden(parser, name, QStringLiteral("value"));
+    for (const char* name : qtFlags)
+        addHidden(parser, name, QString());
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A motion file (.rel) to open after start-up."),
+                                 QStringLiteral("[file.rel]"));
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (parser.isSet(help))
+        return {CommandLine::Action::PrintHelp, std::nullopt, parser.helpText()};
+    if (parser.isSet(version))
+        return {CommandLine::Action::PrintVersion, std::nullopt,
+                QStringLiteral("Zephyra " ZEPHYRA_VERSION "\n")};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return failure(
+            QStringLiteral("only one motion file can be opened, %1 were given").arg(files.size()));
+    CommandLine run;
+    if (!files.isEmpty())
+        run.motionFile = files.constFirst();
+    return run;
+}
+
+} // namespace zephyra
