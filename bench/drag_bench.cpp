@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one step of dragging an arrow by its middle: move, re-lay, snap test and repaint.
 #include "manipulation/dragging.h"
 #include "scene/scene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the ground view while flying: the whole repaint, one 20 ms flight tick, and as a
 // yardstick one plain fill of a picture the size of the view.
 #include "flight/flight_clock.h"

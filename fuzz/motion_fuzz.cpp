@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any bytes through the .rel reader, the field splitter and the record's
 // validation and application, and checks what must hold whatever the input.
 #include "motions/motion_apply.h"

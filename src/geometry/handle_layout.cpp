@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/handle_layout.h"
 
 #include "scene/pixels.h"

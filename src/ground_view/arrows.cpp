@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ground_view/arrows.h"
 
 #include "geometry/arrow_geometry.h"

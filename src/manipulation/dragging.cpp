@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "manipulation/dragging.h"
 
 #include "geometry/handle_layout.h"

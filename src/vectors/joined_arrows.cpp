@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vectors/joined_arrows.h"
 
 #include "geometry/handle_layout.h"

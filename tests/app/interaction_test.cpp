@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse gestures on the ground view, the dials and the turn buttons, through real input.
 #include "app/qt_platform.h"
 #include "app/window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The motion panel, the markers' hints and the keyboard accelerators, through real input.
 #include "app/notebook.h"
 #include "app/window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop side: the about box, the guide it links to, dialog filters and the clipboard.
 #include "app/about_box.h"
 #include "app/guide_location.h"

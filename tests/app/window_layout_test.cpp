@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as designed: every control found by its name, where it sits, what it says,
 // its range and whether it shows at start.
 #include "app/main_window.h"

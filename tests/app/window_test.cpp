@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window driven through real input: mouse clicks, keys, menu items and timer ticks.
 #include "app/notebook.h"
 #include "app/window_fixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside a bare X server (no window manager) and drives Zephyra with real X input: closes the
 # about box with a click, checks the client area, flies the plane, drags an arrow, copies part of
 # the ground view to the clipboard, flies a built-in question and saves and loads a motion.

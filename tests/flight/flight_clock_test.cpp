@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
 #include "support/printers.h"

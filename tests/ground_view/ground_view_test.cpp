@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/figures.h"
 #include "ground_view/ground_view.h"
 #include "scene/pixels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "manipulation/river.h"
 #include "manipulation/units.h"
 #include "scene/scene.h"

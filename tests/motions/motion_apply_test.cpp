@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "motion_support.h"
 #include "motions/motion_apply.h"
 #include "motions/motion_file.h"

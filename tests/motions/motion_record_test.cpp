@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "motions/motion_record.h"
 #include "motions/questions.h"
 #include "support/printers.h"

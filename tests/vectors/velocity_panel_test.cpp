@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vectors/velocity_panel.h"
 
 #include "scene/scene.h"
