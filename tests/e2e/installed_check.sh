@@ -11,6 +11,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
     INSIDE_XVFB=1 exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
 fi
 fail() { echo "installed-check: FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/x_helpers.sh"
 entry="$prefix/share/applications/io.github.zephyra.Zephyra.desktop"
 sample="$here/../data/adding_vectors.rel"
 out=$(mktemp -d)
@@ -25,13 +26,6 @@ echo "installed-check: *.rel is application/x-zephyra-motion, and xdg-mime's def
 
 # The entry's command line, with %f replaced by the given file (or dropped).
 command_of() { sed -n 's/^Exec=//p' "$entry" | sed "s|%f|$1|"; }
-wait_window() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 && return 0
-        sleep 0.2
-    done
-    return 1
-}
 count_khaki() { import -window "$1" "$out/shot.png"; convert "$out/shot.png" -crop "409x241+136+$((${2} + 88))" +repage txt:- | grep -ci '#A9966D' || true; }
 
 # A stand-in for the browser records what the about box's link asks it to open.

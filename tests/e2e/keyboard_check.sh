@@ -11,7 +11,7 @@ out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 fail() { echo "keys: FAIL: $*" >&2; exit 1; }
-count_colour() { convert "$1" -crop "$3" +repage txt:- | grep -ci -- "$2" || true; }
+source "$(dirname "$0")/x_helpers.sh"
 
 bus_dir=$(mktemp -d)
 pids=()
@@ -34,14 +34,6 @@ env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$out/ze
 pid=$!
 pids+=("$pid")
 
-wait_window() {
-    for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
 main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
 about=$(wait_window '^Zephyra About$') || fail "the about box did not appear"
 sleep 0.3

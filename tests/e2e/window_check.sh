@@ -10,21 +10,8 @@ binary=$1
 out=$2
 mkdir -p "$out"
 fail() { echo "e2e: FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/x_helpers.sh"
 pale='#FEFDC7'
-
-# Prints the number of pixels of colour $2 in the crop geometry $3 of picture $1.
-count_colour() { convert "$1" -crop "$3" +repage txt:- | grep -ci -- "$2" || true; }
-
-# Waits up to 10 s for a visible window whose name matches $1; prints its id.
-wait_window() {
-    local id=""
-    for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
 
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp"
 # A home of its own, to see that the program leaves no settings there.

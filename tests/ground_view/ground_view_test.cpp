@@ -137,9 +137,10 @@ TEST_F(GroundView, EveryVertexOfTheFigureIsPainted) {
             for (int i = 0; i < figure.size(); ++i) {
                 const QPoint v = figure[i];
                 if (std::none_of(over.begin(), over.end(),
-                                 [v](const QRect& r) { return r.contains(v); }))
+                                 [v](const QRect& r) { return r.contains(v); })) {
                     EXPECT_EQ(at(scene, v), black)
                         << (river ? "hull" : "plane") << " heading " << degrees << " vertex " << i;
+                }
             }
         }
     }

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Helpers shared by the checks that drive the real program under X; source it.
+
+# Prints the number of pixels of colour $2 in the crop geometry $3 of picture $1.
+count_colour() { convert "$1" -crop "$3" +repage txt:- | grep -ci -- "$2" || true; }
+
+# Waits up to 10 s for a visible window whose name matches $1; prints its id.
+wait_window() {
+    local id=""
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
