@@ -70,7 +70,7 @@ TEST_F(Window, HoldingATurnButtonTurnsByAHundredthOfADegreePerTick) {
     QTest::mousePress(clockwise, Qt::LeftButton, {}, {8, 8});
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(window.scene().windAngle, 0.0); // the press itself takes no step
-    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 12, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 12; }, 5000));
     QTest::mouseRelease(clockwise, Qt::LeftButton, {}, {8, 8});
     EXPECT_FALSE(timer->isActive());
 
@@ -95,7 +95,7 @@ TEST_F(Window, ATurnButtonStopsWhenTheWindowOrAMenuTakesTheMouse) {
     QTest::mousePress(find("Image4"), Qt::LeftButton, {}, {8, 8});
     ASSERT_TRUE(find<QTimer>("angletr")->isActive());
     QTest::keyClick(&window, 'f', Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 5000));
     EXPECT_FALSE(find<QTimer>("angletr")->isActive());
     EXPECT_FALSE(window.scene().angletrEnabled);
     QApplication::activePopupWidget()->close();

@@ -73,7 +73,8 @@ TEST_F(Window, MarkerHintsBreakTheirLineAndTheMarkersHaveNoOutline) {
 
 TEST_F(Window, AcceleratorsStartTheFlightAndTurnThePage) {
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
-    QTRY_VERIFY(window.scene().running); // a mnemonic clicks the button a moment later
+    // A mnemonic clicks the button a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.scene().running; }, 5000));
     EXPECT_EQ(find<QPushButton>("timerbt")->text(), QStringLiteral("&Stop"));
     QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
     EXPECT_EQ(window.scene().notebookPage, 1);

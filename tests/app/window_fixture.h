@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        QTest::qWait(5);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.scene().activated; }, 5000));
     }
 
     template <class T = QWidget> T* find(const char* name) {
