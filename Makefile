@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a newcomer needs: `make run` and `make test`.
-.PHONY: all setup build run test package asan bench fuzz format clean
+.PHONY: all setup build run test lint package asan bench fuzz format clean
+
+# CI makes every compiler warning an error: make test WERROR=ON
+WERROR ?= OFF
 
 all: build
 
@@ -8,7 +11,7 @@ setup:
 	@scripts/setup test
 
 build: setup
-	cmake --preset dev >/dev/null
+	cmake --preset dev -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) >/dev/null
 	cmake --build --preset dev
 
 # Only what the program needs: its packages, and the program itself.
@@ -25,12 +28,16 @@ test: build
 	@scripts/package-check build/dev
 	fuzz/run 20
 
+# clang-format and clang-tidy over the tree (the checks in .clang-tidy).
+lint: build
+	scripts/lint build/dev
+
 # The Debian package, zephyra_VERSION_ARCH.deb in build/dev.
 package: build
 	cmake --build --preset dev --target package
 
 asan: setup
-	cmake --preset asan >/dev/null
+	cmake --preset asan -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) >/dev/null
 	cmake --build --preset asan
 	ZEPHYRA_STORM_EVENTS=100000 ctest --preset asan
 

@@ -43,7 +43,7 @@ QImage aboutLogo(int size) {
 }
 
 Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const QString& version,
-                       const QUrl& guide, std::function<void(const QUrl&)> openLink,
+                       const QUrl& guide, const std::function<void(const QUrl&)>& openLink,
                        QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("aboutboxp"));

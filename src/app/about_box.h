@@ -16,7 +16,8 @@ class Taboutboxp : public QDialog {
     Q_OBJECT
 public:
     Taboutboxp(const QString& caption, const QString& productName, const QString& version,
-               const QUrl& guide, std::function<void(const QUrl&)> openLink, QWidget* parent);
+               const QUrl& guide, const std::function<void(const QUrl&)>& openLink,
+               QWidget* parent);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -26,7 +26,7 @@ const QColor courseRed(255, 0, 0);
 
 // Wide lines end round, as the designed drawing's pens do.
 QPen coursePen(const QColor& colour) {
-    return QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return {colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
 }
 
 void drawCourse(const Scene& scene, QPainter& canvas) {

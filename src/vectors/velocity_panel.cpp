@@ -141,7 +141,7 @@ void angletrTimer(Scene& scene) {
     const int tag = scene.angletrTag;
     if (!scene.angletrEnabled || tag < 0 || tag >= turnButtonCount)
         return;
-    const Vector v = static_cast<Vector>(tag / 2);
+    const auto v = static_cast<Vector>(tag / 2);
     scene.*partsOf(v).angle += tag % 2 == 0 ? turnStep : -turnStep;
     directionRoutine(scene, v);
 }
@@ -149,14 +149,14 @@ void angletrTimer(Scene& scene) {
 void dialKeyTurn(Scene& scene, int dial, double clockwiseDegrees) {
     if (dial < 0 || dial >= dialCount)
         return;
-    const Vector v = static_cast<Vector>(dial);
+    const auto v = static_cast<Vector>(dial);
     dialKeyPoint(scene, dial, scene.*partsOf(v).angle - clockwiseDegrees * 0.017453292519943295);
 }
 
 void dialKeyPoint(Scene& scene, int dial, double angle) {
     if (dial < 0 || dial >= dialCount)
         return;
-    const Vector v = static_cast<Vector>(dial);
+    const auto v = static_cast<Vector>(dial);
     scene.animationPhase = 0;
     scene.*partsOf(v).angle = angle;
     directionRoutine(scene, v);

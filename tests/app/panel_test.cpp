@@ -30,7 +30,7 @@ TEST_F(Window, TypedExplanationIsSavedThroughTheSaveDialog) {
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("west.rel"));
-    platform.saveAnswers.push_back(path);
+    platform.saveAnswers.emplace_back(path);
     QTest::mouseClick(find<QPushButton>("lsbt"), Qt::LeftButton);
     EXPECT_EQ(platform.dialogFilters, QStringList{QStringLiteral("Relative Motion|*.rel")});
     EXPECT_TRUE(find("expgb")->isHidden());

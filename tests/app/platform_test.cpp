@@ -105,7 +105,8 @@ TEST(Dialogs, SavingOverAFileAsksAndNoKeepsIt) {
         {QMessageBox::No, false},
         {QMessageBox::Yes, true},
     };
-    for (const auto& [answer, replaced] : cases) {
+    for (const auto& [button, replaced] : cases) {
+        const QMessageBox::StandardButton answer = button; // a lambda below takes it
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.rel"));
         {

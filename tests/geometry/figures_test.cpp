@@ -18,7 +18,7 @@ constexpr double north = 1.5707963267948966;
 const QPoint centre(100, 100);
 
 QPolygon points(std::initializer_list<QPoint> list) {
-    return QPolygon(QList<QPoint>(list));
+    return {QList<QPoint>(list)};
 }
 
 } // namespace

@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString withFields(QString record, const std::map<int, QString>& replacements) {
+QString withFields(const QString& record, const std::map<int, QString>& replacements) {
     QStringList tokens = record.split(u' ');
     for (const auto& [field, token] : replacements)
         tokens[field - 1] = token;
@@ -148,12 +148,12 @@ TEST(MotionApplyTest, SavedThenOpenedGivesTheSameScene) {
         SaveMotion1Click(saved);
         expmemEnter(saved);
         saved.expmemText = explanation;
-        platform.saveAnswers.push_back(path);
+        platform.saveAnswers.emplace_back(path);
         lsbtClick(saved, platform);
 
         Scene opened = startedScene();
         Openmotion1Click(opened);
-        platform.openAnswers.push_back(path);
+        platform.openAnswers.emplace_back(path);
         lsbtClick(opened, platform);
         EXPECT_EQ(opened.expmemText, explanation);
         ybtClick(opened, platform);

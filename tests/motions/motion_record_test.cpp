@@ -18,7 +18,7 @@ QString addingVectors() {
 }
 
 // The Adding Vectors record with some fields (numbered from 1) replaced.
-QString withFields(std::map<int, QString> replacements) {
+QString withFields(const std::map<int, QString>& replacements) {
     QStringList tokens = addingVectors().split(u' ');
     for (const auto& [field, token] : replacements)
         tokens[field - 1] = token;

@@ -43,7 +43,7 @@ TEST(MotionSamplesTest, SampleFilesOpenThroughThePanel) {
         FakePlatform platform;
         const QString before = recordOf(scene);
         Openmotion1Click(scene);
-        platform.openAnswers.push_back(dataFile(c.file));
+        platform.openAnswers.emplace_back(dataFile(c.file));
         lsbtClick(scene, platform);
         EXPECT_EQ(scene.expmemText, c.explanation) << c.file;
         EXPECT_TRUE(scene.yngbVisible) << c.file;
