@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "motions/motion_file.h"
 
+#include "motions/file_access.h"
 #include "motions/motion_record.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <optional>
 
 namespace zephyra {
@@ -69,11 +67,6 @@ int refineOpenError(int errnoValue, const QString& path, bool writing) {
     if (errnoValue == ENOENT && writing)
         return EACCES;
     return errnoValue;
-}
-
-// A failure that left no error number is still reported, as an I/O error.
-QString failureMessage(int errnoValue) {
-    return fileErrorMessage(errnoValue == 0 ? EIO : errnoValue);
 }
 
 } // namespace
@@ -152,47 +145,15 @@ QString fileErrorMessage(int errnoValue) {
 
 MotionFileRead readMotionFile(const QString& path) {
     MotionFileRead result;
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        result.error = fileErrorMessage(EISDIR);
-        return result;
-    }
-    // Pipes and devices could block or never end: only plain files are motion files.
-    if (info.exists() && !info.isFile()) {
+    const FileRead read = readRegularFile(path, readLimit);
+    // Pipes and devices could wait or never end, and a file larger than any motion is
+    // refused, never read in part: only plain files of motion size are motion files.
+    if (read.error == EFBIG)
         result.error = fileErrorMessage(EACCES);
-        return result;
-    }
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = failureMessage(refineOpenError(errno, path, false));
-        return result;
-    }
-    // A file larger than any motion is refused, never read in part. The size is checked
-    // again after reading, for files that grow or do not tell their size.
-    const int tooLarge = EACCES;
-    if (info.size() > readLimit) {
-        result.error = fileErrorMessage(tooLarge);
-        return result;
-    }
-    QByteArray bytes;
-    char buffer[4096];
-    while (bytes.size() <= readLimit) {
-        errno = 0;
-        const qint64 count = file.read(buffer, sizeof buffer);
-        if (count < 0) {
-            result.error = failureMessage(errno);
-            return result;
-        }
-        if (count == 0)
-            break;
-        bytes.append(buffer, count);
-    }
-    if (bytes.size() > readLimit) {
-        result.error = fileErrorMessage(tooLarge);
-        return result;
-    }
-    result.text = parseMotionFile(bytes);
+    else if (read.error != 0)
+        result.error = fileErrorMessage(refineOpenError(read.error, path, false));
+    else
+        result.text = parseMotionFile(read.bytes);
     return result;
 }
 
@@ -206,26 +167,8 @@ QString writeMotionFile(const QString& path, const QString& explanation, const S
     // file in its place; only plain files are motion files.
     if ((info.exists() && !info.isFile()) || (info.isSymLink() && !info.exists()))
         return fileErrorMessage(EACCES);
-    // A file size limit then fails the write with EFBIG, reported as "Disk full", instead
-    // of killing the program with the scene in it.
-    std::signal(SIGXFSZ, SIG_IGN);
-    const QByteArray bytes = motionFileBytes(explanation, scene);
-    QSaveFile file(path);
-    errno = 0;
-    // Unbuffered, so a short write shows here: a buffered flush that fails inside
-    // commit() goes unreported and would replace the earlier file with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failureMessage(refineOpenError(errno, path, true));
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int error = errno;
-        file.cancelWriting();
-        return failureMessage(error);
-    }
-    errno = 0;
-    if (!file.commit())
-        return failureMessage(errno);
-    return {};
+    const int error = replaceFile(path, motionFileBytes(explanation, scene));
+    return error == 0 ? QString() : fileErrorMessage(refineOpenError(error, path, true));
 }
 
 } // namespace zephyra

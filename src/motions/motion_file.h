@@ -35,7 +35,8 @@ struct MotionFileRead {
     QString error; // empty when the file was read
 };
 
-// Reads a motion file; a file error, or a file too large to be a motion (over 16 MiB),
+// Reads a motion file, and never waits; a file error, anything but a plain file (a pipe, a
+// device, a system file that would wait), or a file too large to be a motion (over 16 MiB)
 // leaves its message in `error`.
 MotionFileRead readMotionFile(const QString& path);
 

@@ -49,20 +49,24 @@ void showPreview(Scene& scene, const MotionFileText& text) {
     scene.yngbVisible = true;
 }
 
+void choose(Scene& scene, const QString& path, const MotionFileRead& read) {
+    scene.openmotionFileName = path;
+    scene.chosenRecord = read.text.record;
+    scene.chosenError = read.error;
+}
+
 void loadFile(Scene& scene, Platform& platform, const QString& folder) {
     scene.expmemText.clear();
     const auto chosen = platform.openFileName(folder, motionFilter(), motionExtension());
     if (!chosen)
         return;
-    scene.openmotionFileName = *chosen;
-    if (!QFileInfo::exists(*chosen))
-        return;
     const MotionFileRead read = readMotionFile(*chosen);
-    if (!read.error.isEmpty()) {
+    choose(scene, *chosen, read);
+    // A file that is not there is passed over without a word; "&Yes" would name it.
+    if (read.error.isEmpty())
+        showPreview(scene, read.text);
+    else if (QFileInfo::exists(*chosen))
         platform.showError(read.error);
-        return;
-    }
-    showPreview(scene, read.text);
 }
 
 void saveFile(Scene& scene, Platform& platform, const QString& folder) {
@@ -144,12 +148,11 @@ void lsbtClick(Scene& scene, Platform& platform) {
 }
 
 void ybtClick(Scene& scene, Platform& platform) {
-    const MotionFileRead read = readMotionFile(scene.openmotionFileName);
-    if (!read.error.isEmpty()) {
-        platform.showError(read.error);
+    if (!scene.chosenError.isEmpty()) {
+        platform.showError(scene.chosenError);
         return;
     }
-    if (!applyMotionText(scene, platform, read.text.record))
+    if (!applyMotionText(scene, platform, scene.chosenRecord))
         return;
     scene.yngbVisible = false;
     closePanel(scene);
@@ -162,7 +165,7 @@ void openMotionFile(Scene& scene, Platform& platform, const QString& path) {
         return;
     }
     Openmotion1Click(scene);
-    scene.openmotionFileName = path;
+    choose(scene, path, read);
     showPreview(scene, read.text);
 }
 

@@ -16,6 +16,7 @@ void Openmotion1Click(Scene& scene);
 void SaveMotion1Click(Scene& scene);
 void expmemEnter(Scene& scene);
 void lsbtClick(Scene& scene, Platform& platform);
+// "&Yes" applies the record read for the preview, whatever became of the file since.
 void ybtClick(Scene& scene, Platform& platform);
 void nbtClick(Scene& scene);
 void cancelbtClick(Scene& scene);

@@ -139,6 +139,10 @@ struct Scene {
     bool qbVisible = false;
     bool panel1Enabled = true;
     QString openmotionFileName; // the file last chosen in the open dialog
+    // What "&Yes" applies: the record of that file as it was read for its preview, or the
+    // message reading it gave. The file may have changed since; the student saw this one.
+    QString chosenRecord;
+    QString chosenError;
 
     // --- about box -------------------------------------------------------------------
     QString aboutCaption;

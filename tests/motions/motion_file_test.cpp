@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +38,15 @@ public:
 private:
     int resource_;
     rlimit saved_{};
+};
+
+// Ends the test program unless it is destroyed within ten seconds: a call that hangs fails.
+class HangAlarm {
+public:
+    HangAlarm() { alarm(10); }
+    ~HangAlarm() { alarm(0); }
+    HangAlarm(const HangAlarm&) = delete;
+    HangAlarm& operator=(const HangAlarm&) = delete;
 };
 
 // The lowest descriptor number not in use: a limit there makes the next open fail.
@@ -148,6 +158,21 @@ TEST(MotionFileReadTest, ErrorsAreNamed) {
     EXPECT_EQ(read.text.record, u" 1"_s);
 }
 
+TEST(MotionFileReadTest, APipeIsRefusedAtOnceWithOrWithoutAWriter) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(u"pipe.rel"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
+    // Opening it to read waits for a writer, and reading waits for the writer's bytes.
+    const HangAlarm alarm;
+    EXPECT_EQ(readMotionFile(pipe).error, u"File access denied"_s);
+    const int writer = open(QFile::encodeName(pipe).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    EXPECT_EQ(readMotionFile(pipe).error, u"File access denied"_s);
+    ASSERT_EQ(write(writer, "x\r\nSTART RELATIVE MOTION DATA\r\n1\r\n", 34), 34);
+    EXPECT_EQ(readMotionFile(pipe).error, u"File access denied"_s);
+    close(writer);
+}
+
 TEST(MotionFileReadTest, AFileLargerThanAnyMotionIsRefusedNotCut) {
     QTemporaryDir dir;
     constexpr qint64 limit = 16 * 1024 * 1024;
@@ -172,9 +197,20 @@ TEST(MotionFileWriteTest, ReplacesAnEarlierFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"m.rel"_s);
     ASSERT_TRUE(writeBytes(path, QByteArray(5000, 'x')));
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0640), 0);
+    const QString link = dir.filePath(u"link.rel"_s);
+    ASSERT_TRUE(QFile::link(u"m.rel"_s, link));
     const Scene scene;
     EXPECT_EQ(writeMotionFile(path, u"new"_s, scene), QString());
     EXPECT_EQ(fileBytes(path), motionFileBytes(u"new"_s, scene));
+    // Through a link the file it leads to is replaced; the link stays a link.
+    EXPECT_EQ(writeMotionFile(link, u"linked"_s, scene), QString());
+    EXPECT_EQ(fileBytes(path), motionFileBytes(u"linked"_s, scene));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), QFileInfo(path).absoluteFilePath());
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"link.rel"_s, u"m.rel"_s}));
 }
 
 TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
@@ -207,13 +243,14 @@ TEST(MotionFileWriteTest, FailuresAreNamedAndLoseNothing) {
     EXPECT_FALSE(fileBytes(u"/proc/version"_s).contains("START RELATIVE MOTION DATA"));
 
     // A file size limit makes the write fail part-way, as a full disk would. The signal it
-    // raises kills a program that does not ignore it, this test with it.
+    // raises kills a program that does not ignore it, as the program does from its start.
     const QString earlier = dir.filePath(u"earlier.rel"_s);
     ASSERT_TRUE(writeBytes(earlier, "earlier file"));
-    std::signal(SIGXFSZ, SIG_DFL);
     {
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         ScopedLimit limit(RLIMIT_FSIZE, 64);
         EXPECT_EQ(writeMotionFile(earlier, QString(1000, u'e'), scene), u"Disk full"_s);
+        std::signal(SIGXFSZ, handler);
     }
     {
         ScopedLimit limit(RLIMIT_NOFILE, nextDescriptor());

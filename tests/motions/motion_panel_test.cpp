@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "motion_support.h"
+#include "motions/motion_apply.h"
 #include "motions/motion_panel.h"
 #include "motions/questions.h"
 #include "support/printers.h"
@@ -218,26 +219,54 @@ TEST_F(MotionPanelTest, AFailedSaveKeepsTheEarlierFileAndTheSaveState) {
 
 TEST_F(MotionPanelTest, YesOnAFileThatFailsLeavesThePanelOpenAndTheSceneAlone) {
     const QString bad = dir.filePath(u"bad.rel"_s);
-    const QString gone = dir.filePath(u"gone.rel"_s);
     ASSERT_TRUE(writeBytes(bad, "x\r\nSTART RELATIVE MOTION DATA\r\n" +
                                     dataLines(questions()[2].record) + "\r\n"));
-    const std::pair<QString, QString> cases[] = {
-        {bad, u"'' is not a valid integer value"_s},
-        {gone, u"File not found"_s},
+    const std::pair<std::vector<Step>, QString> cases[] = {
+        {{open, load(bad)}, u"'' is not a valid integer value"_s},
+        // Chosen after a preview, a file that is not there leaves Yes and No shown.
+        {{open, load(good), load(dir.filePath(u"gone.rel"_s))}, u"File not found"_s},
     };
-    for (const auto& [path, message] : cases) {
-        ASSERT_TRUE(QFile::copy(good, gone));
+    for (const auto& [steps, message] : cases) {
         Scene scene = startedScene();
         FakePlatform platform;
-        for (const Step& step : {open, load(path)})
+        for (const Step& step : steps)
             step(scene, platform);
-        QFile::remove(gone);
         const QString before = recordOf(scene);
         yes(scene, platform);
         EXPECT_EQ(platform.errors, QStringList{message});
-        EXPECT_TRUE(scene.yngbVisible && scene.expgbVisible) << path.toStdString();
+        EXPECT_TRUE(scene.yngbVisible && scene.expgbVisible) << message.toStdString();
         EXPECT_EQ(recordOf(scene), before);
         EXPECT_EQ(scene.motionText, QString());
+    }
+}
+
+TEST_F(MotionPanelTest, YesAppliesTheRecordThatWasPreviewedWhateverBecameOfTheFile) {
+    const QByteArray other =
+        "Other\r\nSTART RELATIVE MOTION DATA\r\n" + dataLines(questions()[11].record);
+    const QByteArray previewed = fileBytes(good);
+    Scene expected = startedScene();
+    FakePlatform applied;
+    ASSERT_TRUE(applyMotionText(expected, applied, questions()[2].record));
+    ASSERT_NE(recordOf(expected), recordOf(startedScene()));
+    const Step atStart = [this](Scene& s, FakePlatform& p) { openMotionFile(s, p, good); };
+    const std::pair<std::vector<Step>, std::function<bool()>> cases[] = {
+        {{open, load(good)}, [&] { return writeBytes(good, other); }},
+        {{atStart}, [&] { return writeBytes(good, other); }},
+        {{open, load(good)}, [&] { return QFile::remove(good); }},
+    };
+    for (const auto& [steps, change] : cases) {
+        ASSERT_TRUE(writeBytes(good, previewed));
+        Scene scene = startedScene();
+        FakePlatform platform;
+        for (const Step& step : steps)
+            step(scene, platform);
+        ASSERT_TRUE(change());
+        yes(scene, platform);
+        EXPECT_EQ(platform.errors, QStringList());
+        EXPECT_EQ(scene.motionText.simplified(), questions()[2].record);
+        EXPECT_EQ(recordOf(scene), recordOf(expected));
+        EXPECT_EQ(readOutsOf(scene), readOutsOf(expected));
+        EXPECT_FALSE(scene.expgbVisible);
     }
 }
 
