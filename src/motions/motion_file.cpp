@@ -21,7 +21,7 @@ constexpr char windows1252[] = "windows-1252";
 constexpr char lineEnd[] = "\r\n";
 // Motion files are a few hundred bytes; a larger file than this is refused whole, so no
 // file can exhaust memory and none is silently read in part.
-constexpr qint64 readLimit = 16 * 1024 * 1024;
+constexpr qint64 readLimit = qint64{16} * 1024 * 1024;
 
 std::optional<QString> decodeUtf8(const QByteArray& bytes) {
     // Stateless, so a sequence left unfinished at the end counts as invalid: a code page

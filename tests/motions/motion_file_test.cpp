@@ -175,7 +175,7 @@ TEST(MotionFileReadTest, APipeIsRefusedAtOnceWithOrWithoutAWriter) {
 
 TEST(MotionFileReadTest, AFileLargerThanAnyMotionIsRefusedNotCut) {
     QTemporaryDir dir;
-    constexpr qint64 limit = 16 * 1024 * 1024;
+    constexpr qint64 limit = qint64{16} * 1024 * 1024;
     const std::pair<qint64, QString> cases[] = {
         {limit, QString()},
         {limit + 1, u"File access denied"_s},

@@ -74,13 +74,13 @@ protected:
     Step cancel = [](Scene& s, FakePlatform&) { cancelbtClick(s); };
     Step ok = [](Scene& s, FakePlatform& p) { okbtClick(s, p); };
     Step question = [](Scene& s, FakePlatform&) { showQuestion(s, 11); };
-    Step load(std::optional<QString> answer) {
+    Step load(const std::optional<QString>& answer) {
         return [answer](Scene& s, FakePlatform& p) {
             p.openAnswers.push_back(answer);
             lsbtClick(s, p);
         };
     }
-    Step saveAs(std::optional<QString> answer) {
+    Step saveAs(const std::optional<QString>& answer) {
         return [answer](Scene& s, FakePlatform& p) {
             p.saveAnswers.push_back(answer);
             lsbtClick(s, p);
