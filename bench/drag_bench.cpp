@@ -2,7 +2,7 @@
 // Cost of one step of dragging an arrow by its middle: move, re-lay, snap test and repaint.
 #include "manipulation/dragging.h"
 #include "scene/scene.h"
-#include "started_scene.h"
+#include "support/started_scene.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,8 +13,7 @@ namespace {
 // The wind middle goes back and forth between two places, so every step really moves it;
 // the second brings its tip within reach of the plane's tail, so half the steps snap.
 void middleHandleDragStep(benchmark::State& state) {
-    Scene scene;
-    startUp(scene);
+    Scene scene = startedScene();
     const QPoint places[] = {{300, 200}, {scene.planeshm.left - 78, scene.planeshm.top + 2}};
     planeshMouseDown(scene);
     bool second = false;

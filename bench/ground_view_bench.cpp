@@ -4,7 +4,7 @@
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
 #include "scene/scene.h"
-#include "started_scene.h"
+#include "support/started_scene.h"
 
 #include <QGuiApplication>
 
@@ -28,8 +28,7 @@ BENCHMARK(fillBaseline);
 
 // A started-up scene in mid-flight: tiles, arrows and the plane all on the view.
 void fullRepaint(benchmark::State& state) {
-    Scene scene;
-    startUp(scene);
+    Scene scene = startedScene();
     setTime(scene, 50);
     for (auto _ : state) {
         airbtClick(scene);
@@ -41,8 +40,7 @@ BENCHMARK(fullRepaint);
 
 // Repeat keeps the clock going forever, so every iteration is a real time change and redraw.
 void flightTick(benchmark::State& state) {
-    Scene scene;
-    startUp(scene);
+    Scene scene = startedScene();
     scene.repeat = true;
     timerbtClick(scene);
     for (auto _ : state) {

@@ -5,7 +5,7 @@
 //   zephyra_open_run open FILE    Open Motion, Load (FILE chosen), then Yes when offered
 //   zephyra_open_run save FILE    Save Motion, Save (FILE chosen)
 #include "app/main_window.h"
-#include "scene/platform.h"
+#include "support/fake_platform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,31 +22,23 @@
 
 namespace {
 
-class ScriptedPlatform : public zephyra::Platform {
+// The file dialog, open or save, chooses FILE.
+class ScriptedPlatform : public FakePlatform {
 public:
-    explicit ScriptedPlatform(QString path) : path_(std::move(path)) {}
-    QStringList errors;
+    explicit ScriptedPlatform(const QString& path) {
+        openAnswers = {path};
+        saveAnswers = {path};
+    }
 
-    void showAbout(const zephyra::Scene&) override {}
     // Shown as the program shows it, then closed: laying out the message costs time too.
     void showError(const QString& message) override {
-        errors << message;
+        FakePlatform::showError(message);
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Zephyra"), message);
         box.show();
-        QTest::qWaitForWindowExposed(&box);
+        if (!QTest::qWaitForWindowExposed(&box))
+            std::fprintf(stderr, "the message box never showed: its time is not in the step\n");
         QApplication::processEvents();
     }
-    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override {
-        return path_;
-    }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
-        return path_;
-    }
-    void setClipboardImage(const QImage&) override {}
-    void openUrl(const QUrl&) override {}
-
-private:
-    QString path_;
 };
 
 QString shortened(const QString& text) {

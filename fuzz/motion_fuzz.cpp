@@ -5,9 +5,9 @@
 #include "motions/motion_file.h"
 #include "motions/motion_panel.h"
 #include "motions/motion_record.h"
-#include "scene/platform.h"
 #include "scene/scene.h"
-#include "startup/startup.h"
+#include "support/fake_platform.h"
+#include "support/started_scene.h"
 
 #include <QGuiApplication>
 
@@ -16,27 +16,9 @@
 
 namespace {
 
-class QuietPlatform : public zephyra::Platform {
-public:
-    int errors = 0;
-    void showAbout(const zephyra::Scene&) override {}
-    void showError(const QString&) override { ++errors; }
-    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void setClipboardImage(const QImage&) override {}
-    void openUrl(const QUrl&) override {}
-};
-
-const zephyra::Scene& startedScene() {
+const zephyra::Scene& clippedScene() {
     static const zephyra::Scene scene = [] {
-        zephyra::Scene s;
-        QuietPlatform platform;
-        zephyra::FormCreate(s);
-        zephyra::FormActivate(s, platform);
+        zephyra::Scene s = startedScene();
         // Painting is clipped to one-pixel pictures: every figure is still computed,
         // but the run spends its time on the record rather than on filling pixels.
         for (QImage* picture : {&s.waterim, &s.windim, &s.planeim, &s.resultantim})
@@ -52,11 +34,11 @@ void require(bool condition) {
 }
 
 void applyAndCheck(const QString& text) {
-    static const QStringList before = zephyra::motionRecordLines(startedScene());
-    zephyra::Scene scene = startedScene();
-    QuietPlatform platform;
+    static const QStringList before = zephyra::motionRecordLines(clippedScene());
+    zephyra::Scene scene = clippedScene();
+    FakePlatform platform;
     const bool applied = zephyra::applyMotionText(scene, platform, text);
-    require(applied == (platform.errors == 0));
+    require(applied == platform.errors.isEmpty());
     require(scene.distanceScale >= 0 && scene.distanceScale <= 5);
     const QStringList after = zephyra::motionRecordLines(scene);
     if (!applied) {

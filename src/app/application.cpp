@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
+#include "scene/version.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -53,7 +54,7 @@ int runApplication(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephyra"));
-    QApplication::setApplicationVersion(QStringLiteral(ZEPHYRA_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(programVersion));
     keepNoSettings();
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

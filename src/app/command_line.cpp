@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "scene/version.h"
+
 #include <QCommandLineParser>
 
 namespace zephyra {
@@ -66,7 +68,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return {CommandLine::Action::PrintHelp, std::nullopt, parser.helpText()};
     if (parser.isSet(version))
         return {CommandLine::Action::PrintVersion, std::nullopt,
-                QStringLiteral("Zephyra " ZEPHYRA_VERSION "\n")};
+                QStringLiteral("Zephyra %1\n").arg(QLatin1String(programVersion))};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return failure(

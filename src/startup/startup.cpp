@@ -6,6 +6,7 @@
 #include "ground_view/ground_view.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
+#include "scene/version.h"
 #include "vectors/velocity_panel.h"
 
 namespace zephyra {
@@ -51,7 +52,7 @@ void FormActivate(Scene& scene, Platform& platform) {
 
     scene.aim = scene.airim.copy();
     scene.aboutCaption = QStringLiteral("Zephyra About");
-    scene.aboutVersion = QStringLiteral("Version 1.2");
+    scene.aboutVersion = QStringLiteral("Version ") + QString::fromLatin1(programVersion);
     scene.aboutProductName = QStringLiteral("Product Name: Zephyra");
     platform.showAbout(scene);
     scene.notelb.caption = noteText();

@@ -5,6 +5,7 @@
 #include "app/qt_platform.h"
 #include "motions/motion_panel.h"
 #include "scene/scene.h"
+#include "scene/version.h"
 #include "support/printers.h"
 
 #include <QApplication>
@@ -27,16 +28,15 @@ namespace {
 using namespace zephyra;
 
 TEST(AboutBox, ShowsItsTextsAndAnyClickClosesIt) {
+    const QString version = QStringLiteral("Version ") + QString::fromLatin1(programVersion);
     std::vector<QUrl> opened;
     Taboutboxp about(
-        QStringLiteral("Zephyra About"), QStringLiteral("Product Name: Zephyra"),
-        QStringLiteral("Version 1.2"), guideUrl(), [&](const QUrl& url) { opened.push_back(url); },
-        nullptr);
+        QStringLiteral("Zephyra About"), QStringLiteral("Product Name: Zephyra"), version,
+        guideUrl(), [&](const QUrl& url) { opened.push_back(url); }, nullptr);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Zephyra About"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
               QStringLiteral("Product Name: Zephyra"));
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Version"))->text(),
-              QStringLiteral("Version 1.2"));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Version"))->text(), version);
     EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("Comments"))->text().isEmpty());
 
     about.show();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/pixels.h"
 #include "scene/scene.h"
+#include "scene/version.h"
 #include "startup/startup.h"
 #include "support/fake_platform.h"
 #include "support/printers.h"
@@ -56,7 +57,7 @@ TEST_F(Startup, TextsRightAfterStartUp) {
     EXPECT_EQ(scene.rlb.caption, QStringLiteral("Ground: 20.0 m/s [E]"));
     EXPECT_EQ(scene.notelb.caption, note);
     EXPECT_EQ(scene.aboutCaption, QStringLiteral("Zephyra About"));
-    EXPECT_EQ(scene.aboutVersion, QStringLiteral("Version 1.2"));
+    EXPECT_EQ(scene.aboutVersion, QStringLiteral("Version ") + QString::fromLatin1(programVersion));
     EXPECT_EQ(scene.aboutProductName, QStringLiteral("Product Name: Zephyra"));
 }
 

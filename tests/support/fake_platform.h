@@ -3,11 +3,17 @@
 
 #include "scene/platform.h"
 
+#include <QImage>
 #include <QStringList>
+#include <QUrl>
 
 #include <deque>
+#include <optional>
+#include <vector>
 
-// Records what behaviour asks of the platform and answers file dialogs from a script.
+// Records what behaviour asks of the platform and answers file dialogs from a script; with
+// nothing scripted it shows nothing and cancels every dialog. Shared by the tests, the
+// benchmarks and the fuzzer.
 class FakePlatform : public zephyra::Platform {
 public:
     int aboutShown = 0;
@@ -20,31 +26,16 @@ public:
     std::vector<QImage> clipboard;
     std::vector<QUrl> openedUrls;
 
-    void showAbout(const zephyra::Scene&) override { ++aboutShown; }
-    void showError(const QString& message) override { errors << message; }
+    void showAbout(const zephyra::Scene&) override;
+    void showError(const QString& message) override;
     std::optional<QString> openFileName(const QString& folder, const QString& filter,
-                                        const QString& ext) override {
-        return answer(openAnswers, folder, filter, ext);
-    }
+                                        const QString& ext) override;
     std::optional<QString> saveFileName(const QString& folder, const QString& filter,
-                                        const QString& ext) override {
-        return answer(saveAnswers, folder, filter, ext);
-    }
-    void setClipboardImage(const QImage& image) override { clipboard.push_back(image); }
-    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
+                                        const QString& ext) override;
+    void setClipboardImage(const QImage& image) override;
+    void openUrl(const QUrl& url) override;
 
 private:
     std::optional<QString> answer(std::deque<std::optional<QString>>& answers,
-                                  const QString& folder, const QString& filter,
-                                  const QString& ext) {
-        dialogFolders << folder;
-        dialogFilters << filter;
-        dialogExtensions << ext;
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<QString> a;
-        a.swap(answers.front());
-        answers.pop_front();
-        return a;
-    }
+                                  const QString& folder, const QString& filter, const QString& ext);
 };
