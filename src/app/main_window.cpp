@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/accessible_controls.h"
+#include "app/announcements.h"
 #include "app/designed_look.h"
 #include "app/notebook.h"
 #include "motions/motion_panel.h"
@@ -55,6 +56,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     connectMenu();
     connectPanel();
     setUpKeyboard();
+    paceAnnouncements();
 
     handle([this] { FormCreate(scene_); });
 
@@ -63,6 +65,18 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
 }
 
 Trelativefrm::~Trelativefrm() = default;
+
+// The flight clock changes the time and the displacement at every tick: told as one, at most
+// twice a second, while the plane flies.
+void Trelativefrm::paceAnnouncements() {
+    auto* announcements = new Announcements(&Announcements::tell, this);
+    std::vector<QObject*> clock;
+    for (const char* name : {"tsb", "timelb", "nslb", "ewlb"})
+        clock.push_back(control<QWidget>(name));
+    announcements->pace(
+        clock, [this] { return scene_.running; }, announcedTimeInterval);
+    Announcements::route(announcements);
+}
 
 void Trelativefrm::centreOnScreen() {
     adjustSize();

@@ -31,6 +31,9 @@ class Platform;
 class PictureView;
 class ShapeView;
 
+// Shortest time between two announcements of the flight time.
+inline constexpr int announcedTimeInterval = 600;
+
 // The main window. It owns the scene; every widget is a projection of it. User input is
 // forwarded to the behaviour functions, and after each handled event project() brings
 // every widget in line with the scene again.
@@ -83,6 +86,7 @@ private:
     void focusPanel();
     void returnFocusFromPanel();
     void projectAccessibility();
+    void paceAnnouncements();
 
     void projectControlsPage();
     void projectVelocitiesPage();
@@ -101,8 +105,22 @@ private:
     QHash<QString, QAction*> actions_;
     std::array<QImage, 6> turnArrows_;
     std::vector<std::pair<QScrollBar*, ScrollBar Scene::*>> bars_;
-    std::vector<std::pair<QLabel*, Label Scene::*>> labels_;
-    std::vector<std::pair<ShapeView*, Shape Scene::*>> shapes_;
+    // A label or shape with the scene texts it was last given: comparing with what a widget
+    // reports back would find a difference where there is none.
+    struct ShownLabel {
+        QLabel* widget;
+        Label Scene::*member;
+        std::optional<QString> caption;
+    };
+    struct ShownShape {
+        ShapeView* widget;
+        Shape Scene::*member;
+        bool placeHolder;
+        std::optional<QString> hint;
+    };
+    std::vector<ShownLabel> labels_;
+    std::vector<ShownShape> shapes_;
+    QString memoText_; // the explanation as last set
     std::vector<PictureView*> pictures_;
     std::vector<QRadioButton*> distanceItems_;
     Notebook* notebook_ = nullptr;

@@ -29,8 +29,15 @@ QString shownText(QString text) {
 }
 
 void setChecked(QAbstractButton* button, bool on) {
+    if (button->isChecked() == on)
+        return;
     const QSignalBlocker blocker(button);
     button->setChecked(on);
+}
+
+void setShown(QWidget* widget, bool shown) {
+    if (widget->isHidden() == shown)
+        widget->setVisible(shown);
 }
 
 void setTimerRunning(QTimer* timer, bool running) {
@@ -76,7 +83,7 @@ void Trelativefrm::bindControls() {
                                                              {"nslb", &Scene::nslb},
                                                              {"ewlb", &Scene::ewlb}};
     for (const auto& [name, label] : labels)
-        labels_.emplace_back(control<QLabel>(name), label);
+        labels_.push_back({control<QLabel>(name), label, {}});
 
     const std::pair<const char*, Shape Scene::*> shapes[] = {
         {"planesh", &Scene::planesh},     {"Startsh", &Scene::Startsh},
@@ -87,7 +94,7 @@ void Trelativefrm::bindControls() {
         {"planesht", &Scene::planesht},   {"resultshb", &Scene::resultshb},
         {"resultsht", &Scene::resultsht}, {"copyshape", &Scene::copyshape}};
     for (const auto& [name, shape] : shapes)
-        shapes_.emplace_back(control<ShapeView>(name), shape);
+        shapes_.push_back({control<ShapeView>(name), shape, neverShown(QLatin1String(name)), {}});
 
     for (QWidget* widget : std::as_const(controls_))
         if (auto* picture = qobject_cast<PictureView*>(widget))
@@ -97,16 +104,23 @@ void Trelativefrm::bindControls() {
 void Trelativefrm::project() {
     for (const auto& [widget, member] : bars_) {
         const ScrollBar& bar = scene_.*member;
-        const QSignalBlocker blocker(widget);
-        widget->setRange(bar.min, bar.max);
-        widget->setPageStep(bar.pageStep);
-        widget->setValue(bar.position);
-        widget->setVisible(bar.visible);
+        if (widget->minimum() != bar.min || widget->maximum() != bar.max ||
+            widget->pageStep() != bar.pageStep || widget->value() != bar.position) {
+            const QSignalBlocker blocker(widget);
+            widget->setRange(bar.min, bar.max);
+            widget->setPageStep(bar.pageStep);
+            widget->setValue(bar.position);
+        }
+        setShown(widget, bar.visible);
     }
-    for (const auto& [widget, member] : labels_) {
-        const Label& label = scene_.*member;
+    for (ShownLabel& shown : labels_) {
+        const Label& label = scene_.*shown.member;
+        setShown(shown.widget, label.visible);
+        if (shown.caption == label.caption)
+            continue;
+        shown.caption = label.caption;
+        QLabel* widget = shown.widget;
         widget->setText(shownText(label.caption));
-        widget->setVisible(label.visible);
         if (!widget->wordWrap() && !(widget->alignment() & Qt::AlignHCenter)) {
             // Sizes itself to its caption, growing to the right.
             int width = 0;
@@ -124,57 +138,79 @@ void Trelativefrm::project() {
 }
 
 void Trelativefrm::projectControlsPage() {
-    control<QPushButton>("timerbt")->setText(scene_.timerbtCaption);
+    auto* start = control<QPushButton>("timerbt");
+    if (start->text() != scene_.timerbtCaption)
+        start->setText(scene_.timerbtCaption);
     setChecked(control<QCheckBox>("repeatcb"), scene_.repeat);
     setChecked(control<QCheckBox>("stopstartcb"), scene_.showStartFinish);
     for (int index = 0; index < static_cast<int>(distanceItems_.size()); ++index) {
         QRadioButton* item = distanceItems_[static_cast<std::size_t>(index)];
+        if (item->isChecked() == (index == scene_.distanceScale))
+            continue;
         const QSignalBlocker blocker(item);
         item->setAutoExclusive(false);
         item->setChecked(index == scene_.distanceScale);
         item->setAutoExclusive(true);
     }
-    const QSignalBlocker blocker(notebook_);
-    notebook_->setCurrentIndex(scene_.notebookPage);
-    control<QWidget>("Panel1")->setEnabled(scene_.panel1Enabled);
+    if (notebook_->currentIndex() != scene_.notebookPage) {
+        const QSignalBlocker blocker(notebook_);
+        notebook_->setCurrentIndex(scene_.notebookPage);
+    }
+    auto* panel = control<QWidget>("Panel1");
+    if (panel->isEnabled() != scene_.panel1Enabled)
+        panel->setEnabled(scene_.panel1Enabled);
 }
 
 void Trelativefrm::projectVelocitiesPage() {
     for (const char* name : {"smalllb", "scalelb", "largelb"})
-        control<QWidget>(name)->setVisible(scene_.timesb.visible);
+        setShown(control<QWidget>(name), scene_.timesb.visible);
 }
 
 void Trelativefrm::projectGroundView() {
-    for (const auto& [widget, member] : shapes_) {
-        const Shape& shape = scene_.*member;
-        widget->setGeometry(shape.left, shape.top, shape.width, shape.height);
-        widget->setVisible(shape.visible && !neverShown(widget->objectName()));
-        widget->setToolTip(shownText(shape.hint));
+    for (ShownShape& shown : shapes_) {
+        const Shape& shape = scene_.*shown.member;
+        const QRect geometry(shape.left, shape.top, shape.width, shape.height);
+        if (shown.widget->geometry() != geometry)
+            shown.widget->setGeometry(geometry);
+        setShown(shown.widget, shape.visible && !shown.placeHolder);
+        if (shown.hint != shape.hint) {
+            shown.hint = shape.hint;
+            shown.widget->setToolTip(shownText(shape.hint));
+        }
     }
     control<ShapeView>("Startsh")->setOutlineShown(scene_.markerOutlines);
     control<ShapeView>("stopsh")->setOutlineShown(scene_.markerOutlines);
-    control<QWidget>("posgb")->setVisible(scene_.posgbVisible);
+    setShown(control<QWidget>("posgb"), scene_.posgbVisible);
     for (PictureView* picture : pictures_)
-        picture->update();
+        picture->refresh();
 }
 
 void Trelativefrm::projectMotionPanel() {
     auto* panel = control<QGroupBox>("expgb");
-    panel->setTitle(scene_.expgbCaption);
-    panel->setAccessibleName(scene_.expgbCaption);
-    panel->setVisible(scene_.expgbVisible);
-    auto* memo = control<QPlainTextEdit>("expmem");
-    if (memo->toPlainText() != scene_.expmemText) {
+    if (panel->title() != scene_.expgbCaption) {
+        panel->setTitle(scene_.expgbCaption);
+        panel->setAccessibleName(scene_.expgbCaption);
+    }
+    setShown(panel, scene_.expgbVisible);
+    // Compared with what was last set: the box reads a no-break space or a lone carriage
+    // return back differently, and setting the text again would scroll it to its top.
+    if (memoText_ != scene_.expmemText) {
+        memoText_ = scene_.expmemText;
+        auto* memo = control<QPlainTextEdit>("expmem");
         const QSignalBlocker blocker(memo);
         memo->setPlainText(scene_.expmemText);
     }
-    memo->setReadOnly(scene_.expmemReadOnly);
-    control<QPushButton>("lsbt")->setText(scene_.lsbtCaption);
-    control<QWidget>("yngb")->setVisible(scene_.yngbVisible);
-    control<QWidget>("qb")->setVisible(scene_.qbVisible);
+    auto* memo = control<QPlainTextEdit>("expmem");
+    if (memo->isReadOnly() != scene_.expmemReadOnly)
+        memo->setReadOnly(scene_.expmemReadOnly);
+    auto* loadSave = control<QPushButton>("lsbt");
+    if (loadSave->text() != scene_.lsbtCaption)
+        loadSave->setText(scene_.lsbtCaption);
+    setShown(control<QWidget>("yngb"), scene_.yngbVisible);
+    setShown(control<QWidget>("qb"), scene_.qbVisible);
     // What the question box covers is out of sight, of Tab and of assistive tools.
     for (const char* covered : {"lsbt", "cancelbt", "ybt", "nbt"})
-        control<QWidget>(covered)->setVisible(!scene_.qbVisible);
+        setShown(control<QWidget>(covered), !scene_.qbVisible);
     if (panelShown_ && !scene_.expgbVisible)
         returnFocusFromPanel();
     panelShown_ = scene_.expgbVisible;
@@ -187,10 +223,14 @@ void Trelativefrm::projectMenuAndTimers() {
                                                    {"Copyselect1", scene_.copySelect}};
     for (const auto& [name, on] : checks) {
         QAction* action = actions_.value(QLatin1String(name));
+        if (action->isChecked() == on)
+            continue;
         const QSignalBlocker blocker(action);
         action->setChecked(on);
     }
-    actions_.value(QStringLiteral("Units1"))->menu()->setTitle(scene_.units1Caption);
+    QMenu* units = actions_.value(QStringLiteral("Units1"))->menu();
+    if (units->title() != scene_.units1Caption)
+        units->setTitle(scene_.units1Caption);
     setTimerRunning(windtr_, scene_.running);
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }

@@ -180,8 +180,10 @@ void Trelativefrm::connectPanel() {
     auto* memo = control<QPlainTextEdit>("expmem");
     memo->installEventFilter(this);
     // The typed text belongs to the scene as soon as it is typed.
-    connect(memo, &QPlainTextEdit::textChanged, this,
-            [this, memo] { handle([this, memo] { scene_.expmemText = memo->toPlainText(); }); });
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo] {
+        memoText_ = memo->toPlainText();
+        handle([this] { scene_.expmemText = memoText_; });
+    });
 }
 
 } // namespace zephyra
