@@ -89,8 +89,13 @@ Announcements::Group* Announcements::groupOf(const QObject* object) {
 
 void Announcements::offer(QAccessibleEvent* event) {
     QObject* object = event->object();
+    const auto* widget = qobject_cast<QWidget*>(object);
+    // A widget drawn for the eye only (the focus ring) tells assistive tools nothing at all.
+    if (widget && widget->isVisible() && event->accessibleInterface() &&
+        event->accessibleInterface()->state().invisible)
+        return;
     if (!aboutTheTree(event->type())) {
-        if (const auto* widget = qobject_cast<QWidget*>(object); widget && !widget->isVisible())
+        if (widget && !widget->isVisible())
             return;
         if (Group* group = groupOf(object); group && group->active()) {
             const qint64 since = group->lastTold.isValid() ? group->lastTold.elapsed() : -1;

@@ -26,6 +26,9 @@ DisplacementBox::DisplacementBox(const Scene& scene, QWidget* parent, QStyle* st
 
 void DisplacementBox::project(const Scene& scene) {
     setShown(box_, scene.posgbVisible);
+    // Hidden, its read-outs wait: they change at every tick of a flight.
+    if (!scene.posgbVisible)
+        return;
     for (ShownLabel& label : labels_)
         label.project(scene);
 }

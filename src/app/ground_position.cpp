@@ -212,7 +212,8 @@ void GroundPosition::project() {
             view->setOutlineShown(scene.markerOutlines);
     }
     displacement_->project(scene);
-    waterim_->refresh();
+    // In flight the sky moves under the plane at every tick.
+    waterim_->refresh(scene.running);
     image1_->refresh();
 }
 

@@ -21,7 +21,7 @@ class Platform;
 class VelocitiesPage;
 
 // Shortest time between two announcements of the flight time.
-inline constexpr int announcedTimeInterval = 600;
+inline constexpr int announcedTimeInterval = 750;
 
 // The main window. It owns the scene and assembles the parts a person sees, each of which
 // builds its widgets, forwards their input to the behaviour and projects its part of the

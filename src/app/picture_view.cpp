@@ -58,10 +58,17 @@ PictureView::PictureView(const QImage* image, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureView::refresh() {
+void PictureView::refresh(bool wholly) {
     if (image_->cacheKey() == shownKey_)
         return;
     shownKey_ = image_->cacheKey();
+    if (wholly || stale_) {
+        stale_ = wholly;
+        if (!wholly)
+            shown_ = image_->copy();
+        update();
+        return;
+    }
     const QRect changed = changedRect(shown_, *image_);
     if (changed.isEmpty())
         return;

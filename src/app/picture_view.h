@@ -14,8 +14,10 @@ class PictureView : public PointerWidget {
 public:
     PictureView(const QImage* image, QWidget* parent);
 
-    // Repaints what changed in the picture since it was last shown, and nothing when nothing did.
-    void refresh();
+    // Repaints what changed in the picture since it was last shown, and nothing when nothing
+    // did. A picture that changes wholly at every step (the sky moving under a flying plane)
+    // is repainted wholly, without comparing.
+    void refresh(bool wholly = false);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,7 +25,8 @@ protected:
 private:
     const QImage* image_;
     qint64 shownKey_;
-    QImage shown_; // a private copy of what is on screen, to find the rectangle that changed
+    QImage shown_;       // a private copy of what is on screen, to find the rectangle that changed
+    bool stale_ = false; // shown_ fell behind while the picture was repainted wholly
 };
 
 // A rectangle outside which the two pictures are equal: the smallest one, or the full width

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shown.h"
 
+#include "app/slider_bar.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -64,7 +66,7 @@ QGroupBox* makeGroupBox(const char* name, const QString& title, const QRect& geo
 
 QScrollBar* makeScrollBar(const char* name, const QRect& geometry, const char* accessibleName,
                           QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new SliderBar(parent);
     bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setAccessibleName(QLatin1String(accessibleName));

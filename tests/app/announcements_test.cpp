@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What reaches assistive tools: nothing about hidden widgets, and a paced group at most once
 // per interval while it is active.
+#include "app/accessible_controls.h"
 #include "app/announcements.h"
+#include "app/focus_mark.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -48,6 +50,9 @@ protected:
 
 TEST_F(AnnouncementsTest, AHiddenWidgetsChangesAreNotToldButItsTreeEventsAre) {
     hidden.hide();
+    zephyra::installAccessibleControls();
+    zephyra::FocusMark ring(&window); // drawn for the eye only
+    ring.show();
     const std::tuple<QObject*, QAccessible::Event, bool> cases[] = {
         {&hidden, QAccessible::NameChanged, false},
         {&hidden, QAccessible::DescriptionChanged, false},
@@ -56,6 +61,8 @@ TEST_F(AnnouncementsTest, AHiddenWidgetsChangesAreNotToldButItsTreeEventsAre) {
         {&hidden, QAccessible::ObjectHide, true},
         {&label, QAccessible::NameChanged, true},
         {&label, QAccessible::ObjectShow, true},
+        {&ring, QAccessible::ObjectShow, false},
+        {&ring, QAccessible::StateChanged, false},
     };
     for (const auto& [object, type, passes] : cases) {
         told.clear();

@@ -2,6 +2,7 @@
 // Projection touches only what changed: the rectangle of a picture that changed, no widget
 // whose scene quantity stayed, and an explanation the student is reading stays where it is.
 #include "app/picture_view.h"
+#include "app/slider_bar.h"
 #include "app/window_fixture.h"
 
 #include <QFile>
@@ -72,7 +73,7 @@ TEST_F(Window, AFlightRepaintsTheGroundViewOncePerTickAndNoStillWidget) {
     for (const char* still : {"windim", "planeim", "resultantim", "Image10", "Image7", "timerbt",
                               "timefactorsb", "GroupBox1", "Panel1", "notelb"})
         EXPECT_TRUE(repaints.painted.value(QLatin1String(still)).isEmpty()) << still;
-    EXPECT_FALSE(repaints.painted.value(QStringLiteral("tsb")).isEmpty());
+    EXPECT_FALSE(repaints.painted.value(QStringLiteral("timelb")).isEmpty());
     const qsizetype groundPaints = repaints.painted.value(QStringLiteral("waterim")).size();
     EXPECT_GE(groundPaints, 1);
     EXPECT_LE(groundPaints, ticks + 1);
@@ -90,6 +91,27 @@ TEST_F(Window, MovingThePlaneStartRepaintsOnlyAroundThePlane) {
     ASSERT_EQ(ground.size(), 1);
     EXPECT_LT(ground[0].width() * ground[0].height(), 578 * 519 / 20);
     EXPECT_TRUE(ground[0].intersects(plane->geometry().translated(-2, -16)));
+}
+
+// The time bar takes 10,000 steps over 153 pixels: most steps do not move its slider.
+TEST(SliderBar, RepaintsOnlyWhenItsSliderMovesOrReachesAnEnd) {
+    QWidget window;
+    zephyra::SliderBar bar(&window);
+    bar.setObjectName(QStringLiteral("bar"));
+    bar.setGeometry(16, 58, 153, 17);
+    bar.setRange(0, 10000);
+    bar.setValue(100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    const std::pair<int, bool> steps[] = {{102, false},  {104, false},  {2000, true},
+                                          {2002, false}, {10000, true}, {9998, true}};
+    for (const auto& [value, repainted] : steps) {
+        Repaints repaints;
+        bar.setValue(value);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(!repaints.painted.value(QStringLiteral("bar")).isEmpty(), repainted) << value;
+    }
 }
 
 // Windows-1252: a no-break space and a lone carriage return, which the text box reads back
