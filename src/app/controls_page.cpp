@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -38,32 +37,46 @@ const LabelRow courseLabels[] = {
 };
 const LabelRow noteLabel{"notelb", {8, 296, 177, 185}, LabelFit::Wrapped, &Scene::notelb};
 
-const char* const distanceScaleItems[] = {"&100", "&200", "&500", "&1000", "&2000", "&5000"};
+const ButtonRow flightButtons[] = {
+    {"timerbt",
+     {8, 8, 75, 25},
+     nullptr,
+     &Scene::timerbtCaption,
+     [](Scene& scene, Platform&) { timerbtClick(scene); }},
+    {"resetbt1",
+     {96, 8, 75, 25},
+     "&Reset",
+     nullptr,
+     [](Scene& scene, Platform&) { resetbt1Click(scene); }},
+};
 
-QPushButton* makeButton(const char* name, const QString& caption, const QRect& geometry,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    place(button, name, geometry);
-    return button;
-}
+const CheckRow repeatCheck{
+    "repeatcb", {116, 124, 65, 17}, "&Repeat", &Scene::repeat, [](Scene& scene, bool on) {
+        scene.repeat = on;
+    }};
+const CheckRow markersCheck{"stopstartcb",
+                            {8, 216, 137, 17},
+                            "Show Start/Finish",
+                            &Scene::showStartFinish,
+                            setShowStartFinish};
+
+const char* const distanceScaleItems[] = {"&100", "&200", "&500", "&1000", "&2000", "&5000"};
 
 } // namespace
 
 ControlsPage::ControlsPage(WindowContext& context, QWidget* page)
     : QObject(page), context_(context) {
     Scene& scene = context.scene;
-    timerbt_ = makeButton("timerbt", scene.timerbtCaption, {8, 8, 75, 25}, page);
-    auto* reset = makeButton("resetbt1", QStringLiteral("&Reset"), {96, 8, 75, 25}, page);
+    for (const ButtonRow& row : flightButtons)
+        buttons_.emplace_back(row, context, page);
     for (std::size_t i = 0; i < std::size(timeBars); ++i) {
         labels_.emplace_back(timeLabels[i], scene, page);
         bars_.emplace_back(&timeBars[i], makeScrollBar(timeBars[i].name, timeBars[i].geometry,
                                                        timeBars[i].accessibleName, page));
     }
-    repeatcb_ = new QCheckBox(QStringLiteral("&Repeat"), page);
-    place(repeatcb_, "repeatcb", {116, 124, 65, 17});
+    checks_.emplace_back(&repeatCheck, makeCheckBox(repeatCheck, context, page));
     buildDistanceScale(page);
-    stopstartcb_ = new QCheckBox(QStringLiteral("Show Start/Finish"), page);
-    place(stopstartcb_, "stopstartcb", {8, 216, 137, 17});
+    checks_.emplace_back(&markersCheck, makeCheckBox(markersCheck, context, page));
     for (const LabelRow& row : courseLabels)
         labels_.emplace_back(row, scene, page);
     bars_.emplace_back(
@@ -79,16 +92,6 @@ ControlsPage::ControlsPage(WindowContext& context, QWidget* page)
         item->setVisible(false);
     }
 
-    const auto click = [this](QPushButton* button, void (*handler)(Scene&)) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { context_.run([&] { handler(context_.scene); }); });
-    };
-    click(timerbt_, timerbtClick);
-    click(reset, resetbt1Click);
-    connect(repeatcb_, &QCheckBox::toggled, this,
-            [this](bool on) { context_.run([&] { context_.scene.repeat = on; }); });
-    connect(stopstartcb_, &QCheckBox::toggled, this,
-            [this](bool on) { context_.run([&] { setShowStartFinish(context_.scene, on); }); });
     // Value signals, so the keyboard and assistive tools run the same reactions as the mouse.
     for (const auto& [row, bar] : bars_)
         connect(bar, &QScrollBar::valueChanged, this, [this, write = row->write](int value) {
@@ -126,10 +129,10 @@ void ControlsPage::buildDistanceScale(QWidget* page) {
 
 void ControlsPage::project() {
     const Scene& scene = context_.scene;
-    if (timerbt_->text() != scene.timerbtCaption)
-        timerbt_->setText(scene.timerbtCaption);
-    setChecked(repeatcb_, scene.repeat);
-    setChecked(stopstartcb_, scene.showStartFinish);
+    for (ShownButton& button : buttons_)
+        button.project(scene);
+    for (const auto& [row, box] : checks_)
+        setChecked(box, scene.*(row->checked));
     for (int index = 0; index < static_cast<int>(distanceItems_.size()); ++index) {
         QRadioButton* item = distanceItems_[static_cast<std::size_t>(index)];
         if (item->isChecked() == (index == scene.distanceScale))

@@ -10,7 +10,6 @@
 #include <vector>
 
 class QCheckBox;
-class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
@@ -33,9 +32,8 @@ private:
     void buildDistanceScale(QWidget* page);
 
     WindowContext& context_;
-    QPushButton* timerbt_;
-    QCheckBox* repeatcb_;
-    QCheckBox* stopstartcb_;
+    std::vector<ShownButton> buttons_;
+    std::vector<std::pair<const CheckRow*, QCheckBox*>> checks_;
     std::vector<QRadioButton*> distanceItems_;
     std::vector<std::pair<const BarRow*, QScrollBar*>> bars_;
     std::vector<ShownLabel> labels_;

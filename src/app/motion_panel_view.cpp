@@ -15,12 +15,20 @@ namespace zephyra {
 
 namespace {
 
-QPushButton* makeButton(const char* name, const QString& caption, const QRect& geometry,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    place(button, name, geometry);
-    return button;
-}
+// The panel's buttons, each in the box it sits in.
+const ButtonRow panelButtons[] = {
+    {"lsbt", {24, 192, 75, 25}, nullptr, &Scene::lsbtCaption, lsbtClick},
+    {"cancelbt",
+     {120, 192, 75, 25},
+     "&Cancel",
+     nullptr,
+     [](Scene& scene, Platform&) { cancelbtClick(scene); }},
+};
+const ButtonRow answerButtons[] = {
+    {"ybt", {16, 24, 75, 25}, "&Yes", nullptr, ybtClick},
+    {"nbt", {112, 24, 75, 25}, "&No", nullptr, [](Scene& scene, Platform&) { nbtClick(scene); }},
+};
+const ButtonRow questionButton{"okbt", {152, 21, 75, 25}, "&Ok", nullptr, okbtClick};
 
 } // namespace
 
@@ -34,31 +42,20 @@ MotionPanelView::MotionPanelView(WindowContext& context, QWidget* client)
     expmem_ = new QPlainTextEdit(expgb_);
     place(expmem_, "expmem", {16, 24, 377, 145});
     expmem_->setAccessibleName(QStringLiteral("Explanation"));
-    lsbt_ = makeButton("lsbt", scene.lsbtCaption, {24, 192, 75, 25}, expgb_);
-    cancelbt_ = makeButton("cancelbt", QStringLiteral("&Cancel"), {120, 192, 75, 25}, expgb_);
+    for (const ButtonRow& row : panelButtons)
+        buttons_.emplace_back(row, context, expgb_);
     yngb_ = makeGroupBox("yngb", QStringLiteral("Is this the right Experiment?"),
                          {199, 173, 194, 57}, expgb_, context.boxStyle);
-    ybt_ = makeButton("ybt", QStringLiteral("&Yes"), {16, 24, 75, 25}, yngb_);
-    nbt_ = makeButton("nbt", QStringLiteral("&No"), {112, 24, 75, 25}, yngb_);
+    for (const ButtonRow& row : answerButtons)
+        buttons_.emplace_back(row, context, yngb_);
     qb_ = makeGroupBox("qb", QStringLiteral("Relative Motion Question"), {8, 176, 393, 57}, expgb_,
                        context.boxStyle);
     // Opaque, so the buttons it covers do not show through.
     fillBackground(qb_, khaki);
-    auto* ok = makeButton("okbt", QStringLiteral("&Ok"), {152, 21, 75, 25}, qb_);
+    buttons_.emplace_back(questionButton, context, qb_);
     for (QWidget* hidden :
          {static_cast<QWidget*>(expgb_), static_cast<QWidget*>(yngb_), static_cast<QWidget*>(qb_)})
         hidden->setVisible(false);
-
-    const std::pair<QPushButton*, void (*)(Scene&)> plain[] = {{cancelbt_, cancelbtClick},
-                                                               {nbt_, nbtClick}};
-    for (const auto& [button, click] : plain)
-        connect(button, &QPushButton::clicked, this,
-                [this, click] { context_.run([&] { click(context_.scene); }); });
-    const std::pair<QPushButton*, void (*)(Scene&, Platform&)> withPlatform[] = {
-        {lsbt_, lsbtClick}, {ybt_, ybtClick}, {ok, okbtClick}};
-    for (const auto& [button, click] : withPlatform)
-        connect(button, &QPushButton::clicked, this,
-                [this, click] { context_.run([&] { click(context_.scene, context_.platform); }); });
 
     // The typed text belongs to the scene as soon as it is typed.
     connect(expmem_, &QPlainTextEdit::textChanged, this, [this] {
@@ -69,10 +66,11 @@ MotionPanelView::MotionPanelView(WindowContext& context, QWidget* client)
     expmem_->installEventFilter(this);
     expmem_->viewport()->installEventFilter(this);
     // A shortcut of a hidden widget does not fire, so Escape acts only where Cancel shows.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), cancelbt_);
-    connect(escape, &QShortcut::activated, cancelbt_, [this] {
-        if (cancelbt_->isVisible() && cancelbt_->isEnabled())
-            cancelbt_->click();
+    QPushButton* cancel = buttons_[1].widget();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), cancel);
+    connect(escape, &QShortcut::activated, cancel, [cancel] {
+        if (cancel->isVisible() && cancel->isEnabled())
+            cancel->click();
     });
 }
 
@@ -93,14 +91,14 @@ void MotionPanelView::project() {
     }
     if (expmem_->isReadOnly() != scene.expmemReadOnly)
         expmem_->setReadOnly(scene.expmemReadOnly);
-    if (lsbt_->text() != scene.lsbtCaption)
-        lsbt_->setText(scene.lsbtCaption);
     setShown(yngb_, scene.yngbVisible);
     setShown(qb_, scene.qbVisible);
-    // What the question box covers is out of sight, of Tab and of assistive tools.
-    for (QWidget* covered : {static_cast<QWidget*>(lsbt_), static_cast<QWidget*>(cancelbt_),
-                             static_cast<QWidget*>(ybt_), static_cast<QWidget*>(nbt_)})
-        setShown(covered, !scene.qbVisible);
+    for (ShownButton& button : buttons_) {
+        button.project(scene);
+        // What the question box covers is out of sight, of Tab and of assistive tools.
+        if (!qb_->isAncestorOf(button.widget()))
+            setShown(button.widget(), !scene.qbVisible);
+    }
     if (panelShown_ && !scene.expgbVisible) {
         if (panelReturn_ && panelReturn_->isVisible() && panelReturn_->isEnabled())
             panelReturn_->setFocus(Qt::OtherFocusReason);
@@ -119,9 +117,9 @@ void MotionPanelView::takeFocus() {
     const bool saving = scene.panelMode == PanelMode::Save && !scene.qbVisible;
     if (saving)
         memoEnterPending_ = true; // also when the box had the focus already
-    QWidget* target = scene.qbVisible ? qb_->findChild<QPushButton*>()
+    QWidget* target = scene.qbVisible ? buttons_.back().widget()
                       : saving        ? static_cast<QWidget*>(expmem_)
-                                      : static_cast<QWidget*>(lsbt_);
+                                      : static_cast<QWidget*>(buttons_.front().widget());
     target->setFocus(Qt::OtherFocusReason);
 }
 

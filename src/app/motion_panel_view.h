@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/shown.h"
 #include "app/window_context.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <vector>
+
 class QGroupBox;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace zephyra {
 
@@ -34,12 +36,9 @@ private:
     WindowContext& context_;
     QGroupBox* expgb_;
     QPlainTextEdit* expmem_;
-    QPushButton* lsbt_;
-    QPushButton* cancelbt_;
     QGroupBox* yngb_;
-    QPushButton* ybt_;
-    QPushButton* nbt_;
     QGroupBox* qb_;
+    std::vector<ShownButton> buttons_; // Load or Save, Cancel, Yes, No, Ok
     QString title_;
     QString memoText_; // as last set or typed: the box reads some texts back differently
     QPointer<QWidget> panelReturn_;

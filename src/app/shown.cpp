@@ -4,8 +4,10 @@
 #include "app/slider_bar.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -114,6 +116,31 @@ void projectBar(QScrollBar* widget, const ScrollBar& bar) {
         widget->setValue(bar.position);
     }
     setShown(widget, bar.visible);
+}
+
+ShownButton::ShownButton(const ButtonRow& row, WindowContext& context, QWidget* parent)
+    : widget_(new QPushButton(
+          row.caption ? QString::fromUtf8(row.caption) : context.scene.*row.sceneCaption, parent)),
+      caption_(row.sceneCaption) {
+    place(widget_, row.name, row.geometry);
+    QObject::connect(widget_, &QPushButton::clicked, widget_, [&context, click = row.click] {
+        context.run([&] { click(context.scene, context.platform); });
+    });
+}
+
+void ShownButton::project(const Scene& scene) {
+    if (caption_ && widget_->text() != scene.*caption_)
+        widget_->setText(scene.*caption_);
+}
+
+QCheckBox* makeCheckBox(const CheckRow& row, WindowContext& context, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+    place(box, row.name, row.geometry);
+    box->setChecked(context.scene.*row.checked);
+    QObject::connect(box, &QCheckBox::toggled, box, [&context, toggle = row.toggle](bool on) {
+        context.run([&] { toggle(context.scene, on); });
+    });
+    return box;
 }
 
 } // namespace zephyra

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/window_context.h"
 #include "scene/scene.h"
 
 #include <QColor>
@@ -10,6 +11,8 @@
 #include <optional>
 
 class QAbstractButton;
+class QCheckBox;
+class QPushButton;
 class QGroupBox;
 class QLabel;
 class QScrollBar;
@@ -75,5 +78,39 @@ private:
 
 // A scroll bar showing a scene scroll bar.
 void projectBar(QScrollBar* widget, const ScrollBar& bar);
+
+// One push button: where it sits, its caption (fixed, or the scene's when caption is nullptr)
+// and the handler a click runs.
+struct ButtonRow {
+    const char* name;
+    QRect geometry;
+    const char* caption;
+    QString Scene::*sceneCaption;
+    void (*click)(Scene&, Platform&);
+};
+
+// A push button that runs its handler and shows the scene's caption, set only when it changed.
+class ShownButton {
+public:
+    ShownButton(const ButtonRow& row, WindowContext& context, QWidget* parent);
+    void project(const Scene& scene);
+    QPushButton* widget() const { return widget_; }
+
+private:
+    QPushButton* widget_;
+    QString Scene::*caption_;
+};
+
+// One check box: where it sits, its caption, the scene flag it shows and the handler a toggle
+// runs.
+struct CheckRow {
+    const char* name;
+    QRect geometry;
+    const char* caption;
+    bool Scene::*checked;
+    void (*toggle)(Scene&, bool);
+};
+
+QCheckBox* makeCheckBox(const CheckRow& row, WindowContext& context, QWidget* parent);
 
 } // namespace zephyra
