@@ -2,6 +2,7 @@
 #include "app/displacement_box.h"
 
 #include <QGroupBox>
+#include <QLabel>
 
 namespace zephyra {
 
@@ -22,6 +23,13 @@ DisplacementBox::DisplacementBox(const Scene& scene, QWidget* parent, QStyle* st
     for (const LabelRow& row : distances)
         labels_.emplace_back(row, scene, box_);
     project(scene);
+}
+
+std::vector<QWidget*> DisplacementBox::readouts() const {
+    std::vector<QWidget*> widgets;
+    for (const ShownLabel& label : labels_)
+        widgets.push_back(label.widget());
+    return widgets;
 }
 
 void DisplacementBox::project(const Scene& scene) {

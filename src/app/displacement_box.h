@@ -15,6 +15,8 @@ public:
 
     void project(const Scene& scene);
     QWidget* widget() const { return box_; }
+    // The north and east read-outs, which change at every tick of a flight while shown.
+    std::vector<QWidget*> readouts() const;
 
 private:
     QWidget* box_;

@@ -28,6 +28,7 @@ public:
     // Keeps the pictures the ground view is built from (hidden), made once the rest of the
     // window exists so they lie above it.
     void buildTileHolders(QWidget* client);
+    const DisplacementBox& displacement() const { return *displacement_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

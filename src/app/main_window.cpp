@@ -117,8 +117,8 @@ void Trelativefrm::buildTimers() {
 void Trelativefrm::paceAnnouncements() {
     auto* announcements = new Announcements(&Announcements::tell, this);
     std::vector<QObject*> clock{controls_->timeBar(), controls_->timeLabel()};
-    for (const char* name : {"nslb", "ewlb"})
-        clock.push_back(findChild<QLabel*>(QLatin1String(name)));
+    for (QWidget* readout : ground_->displacement().readouts())
+        clock.push_back(readout);
     announcements->pace(
         clock, [this] { return scene_.running; }, announcedTimeInterval);
     Announcements::route(announcements);
