@@ -2,24 +2,45 @@
 #include "app/main_window.h"
 
 #include "app/accessible_controls.h"
+#include "app/announcements.h"
+#include "app/controls_page.h"
 #include "app/designed_look.h"
+#include "app/focus_mark.h"
+#include "app/ground_position.h"
+#include "app/main_menu.h"
+#include "app/motion_panel_view.h"
 #include "app/notebook.h"
+#include "app/shown.h"
+#include "app/velocities_page.h"
+#include "flight/flight_clock.h"
 #include "motions/motion_panel.h"
-#include "scene/artwork.h"
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
-#include <QPlainTextEdit>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace zephyra {
 
+namespace {
+
+void setTimerRunning(QTimer* timer, bool running) {
+    if (running && !timer->isActive())
+        timer->start();
+    else if (!running && timer->isActive())
+        timer->stop();
+}
+
+} // namespace
+
 Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+    : QMainWindow(parent),
+      platform_(platform), context_{scene_, platform, nullptr, [this] { project(); }} {
     // Before any control exists: assistive tools keep the first interface made for each.
     installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
@@ -28,11 +49,56 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    buildTimers();
 
-    const QColor blue(0, 0, 255), black(0, 0, 0), red(255, 0, 0);
-    turnArrows_ = {turnArrow(blue, false), turnArrow(blue, true), turnArrow(black, false),
-                   turnArrow(black, true), turnArrow(red, false), turnArrow(red, true)};
+    // Before the controls are built, so they all inherit the designed palette.
+    setPalette(designedPalette());
+    auto* boxStyle = new DesignedStyle;
+    boxStyle->setParent(this);
+    context_.boxStyle = boxStyle;
+    QWidget* client = buildClient();
+    ground_ = new GroundPosition(context_, client);
+    panel1_ = new QWidget(client);
+    place(panel1_, "Panel1", {588, 3, 197, 537});
+    fillBackground(panel1_, QColor::fromRgb(khakiColour));
+    notebook_ = new Notebook(panel1_);
+    place(notebook_, "TabbedNotebook1", {2, 2, 193, 535});
+    controls_ = new ControlsPage(
+        context_, notebook_->addPage(QStringLiteral("&Controls"), QStringLiteral("controlsPage")));
+    velocities_ =
+        new VelocitiesPage(context_, notebook_->addPage(QStringLiteral("&Velocities"),
+                                                        QStringLiteral("velocitiesPage")));
+    connect(notebook_, &Notebook::currentChanged, this,
+            [this](int page) { context_.run([&] { scene_.notebookPage = page; }); });
+    ground_->buildTileHolders(client);
+    motionPanel_ = new MotionPanelView(context_, client);
+    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
+                         menuBar());
+    new FocusMark(this);
+    paceAnnouncements();
 
+    context_.run([this] { FormCreate(scene_); });
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    centreOnScreen();
+}
+
+Trelativefrm::~Trelativefrm() = default;
+
+QWidget* Trelativefrm::buildClient() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(792, 546);
+    fillBackground(client, QColor::fromRgb(windowColour));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(11);
+    client->setFont(font);
+    setCentralWidget(client);
+    return client;
+}
+
+void Trelativefrm::buildTimers() {
     windtr_ = new QTimer(this);
     windtr_->setObjectName(QStringLiteral("windtr"));
     windtr_->setInterval(20);
@@ -40,29 +106,23 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     angletr_ = new QTimer(this);
     angletr_->setObjectName(QStringLiteral("angletr"));
     angletr_->setInterval(25);
-
-    // Before the controls are built, so they all inherit the designed palette.
-    setPalette(designedPalette());
-    groupBoxStyle_ = new DesignedStyle;
-    groupBoxStyle_->setParent(this);
-    buildControls();
-    buildMenu();
-    bindControls();
-    connectButtons();
-    connectBars();
-    connectPictures();
-    connectShapes();
-    connectMenu();
-    connectPanel();
-    setUpKeyboard();
-
-    handle([this] { FormCreate(scene_); });
-
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen();
+    connect(windtr_, &QTimer::timeout, this,
+            [this] { context_.run([this] { windtrTimer(scene_); }); });
+    connect(angletr_, &QTimer::timeout, this,
+            [this] { context_.run([this] { angletrTimer(scene_); }); });
 }
 
-Trelativefrm::~Trelativefrm() = default;
+// The flight clock changes the time and the displacement at every tick: told as one, at most
+// once per interval, while the plane flies.
+void Trelativefrm::paceAnnouncements() {
+    auto* announcements = new Announcements(&Announcements::tell, this);
+    std::vector<QObject*> clock{controls_->timeBar(), controls_->timeLabel()};
+    for (QWidget* readout : ground_->displacement().readouts())
+        clock.push_back(readout);
+    announcements->pace(
+        clock, [this] { return scene_.running; }, announcedTimeInterval);
+    Announcements::route(announcements);
+}
 
 void Trelativefrm::centreOnScreen() {
     adjustSize();
@@ -73,30 +133,36 @@ void Trelativefrm::centreOnScreen() {
     }
 }
 
+void Trelativefrm::project() {
+    ground_->project();
+    controls_->project();
+    velocities_->project();
+    if (notebook_->currentIndex() != scene_.notebookPage) {
+        const QSignalBlocker blocker(notebook_);
+        notebook_->setCurrentIndex(scene_.notebookPage);
+    }
+    if (panel1_->isEnabled() != scene_.panel1Enabled)
+        panel1_->setEnabled(scene_.panel1Enabled);
+    motionPanel_->project();
+    menu_->project();
+    setTimerRunning(windtr_, scene_.running);
+    setTimerRunning(angletr_, scene_.angletrEnabled);
+}
+
 bool Trelativefrm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && !activated_) {
         activated_ = true;
         // The about box is modal: open it once this activation has been handled.
         QTimer::singleShot(0, this, [this] {
-            handle([this] { FormActivate(scene_, platform_); });
+            context_.run([this] { FormActivate(scene_, platform_); });
             if (startFile_)
-                handle([this] { openMotionFile(scene_, platform_, *startFile_); });
+                context_.run([this] { openMotionFile(scene_, platform_, *startFile_); });
         });
     }
     // A turn button released while another window had the mouse sends no release here.
     if (event->type() == QEvent::WindowDeactivate && scene_.angletrEnabled)
-        handle([this] { Image10MouseUp(scene_); });
+        context_.run([this] { Image10MouseUp(scene_); });
     return QMainWindow::event(event);
-}
-
-bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
-    auto* memo = control<QPlainTextEdit>("expmem");
-    if (watched == memo || watched == memo->viewport())
-        memoEvent(event);
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
-        keyEvent(watched, static_cast<QKeyEvent*>(event)))
-        return true;
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace zephyra

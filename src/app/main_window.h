@@ -1,39 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/layout_table.h"
+#include "app/window_context.h"
 #include "scene/scene.h"
 
-#include <QElapsedTimer>
-#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
 #include <optional>
-#include <utility>
-#include <vector>
 
-class QAction;
-class QKeyEvent;
-class QLabel;
-class QMenu;
-class QRadioButton;
-class QScrollBar;
-class QStyle;
 class QTimer;
 
 namespace zephyra {
 
-class FocusMark;
+class ControlsPage;
+class GroundPosition;
+class MainMenu;
+class MotionPanelView;
 class Notebook;
 class Platform;
-class PictureView;
-class ShapeView;
+class VelocitiesPage;
 
-// The main window. It owns the scene; every widget is a projection of it. User input is
-// forwarded to the behaviour functions, and after each handled event project() brings
-// every widget in line with the scene again.
+// Shortest time between two announcements of the flight time.
+inline constexpr int announcedTimeInterval = 750;
+
+// The main window. It owns the scene and assembles the parts a person sees, each of which
+// builds its widgets, forwards their input to the behaviour and projects its part of the
+// scene: the ground view with its shapes and the displacement box, the Controls and
+// Velocities pages in the right-hand notebook, the motion panel and the menus.
 class Trelativefrm : public QMainWindow {
     Q_OBJECT
 public:
@@ -51,74 +44,28 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Runs one handler on the scene, then projects it.
-    template <class Handler> void handle(Handler&& handler) {
-        std::forward<Handler>(handler)();
-        project();
-    }
-
-    void buildControls();
-    QWidget* buildControl(const ControlSpec& spec, QWidget* parent);
-    void buildDistanceItems(QWidget* group);
-    const QImage* pictureOf(const QString& name) const;
-    void bindControls();
-    void buildMenu();
-    void buildQuestionItems(const QList<std::pair<QStringList, QMenu*>>& menus);
+    QWidget* buildClient();
+    void buildTimers();
+    void paceAnnouncements();
     void centreOnScreen();
-
-    void connectButtons();
-    void connectBars();
-    void connectPictures();
-    void connectShapes();
-    void connectMenu();
-    void connectPanel();
-    void onMenuItem(const QString& name, int tag);
-
-    void setUpKeyboard();
-    bool keyEvent(QObject* watched, QKeyEvent* event);
-    void memoEvent(QEvent* event);
-    void focusPanel();
-    void returnFocusFromPanel();
-    void projectAccessibility();
-
-    void projectControlsPage();
-    void projectVelocitiesPage();
-    void projectGroundView();
-    void projectMotionPanel();
-    void projectMenuAndTimers();
-
-    template <class T> T* control(const char* name) const;
 
     Scene scene_;
     Platform& platform_;
+    WindowContext context_;
     bool activated_ = false;
     std::optional<QString> startFile_;
 
-    QHash<QString, QWidget*> controls_;
-    QHash<QString, QAction*> actions_;
-    std::array<QImage, 6> turnArrows_;
-    std::vector<std::pair<QScrollBar*, ScrollBar Scene::*>> bars_;
-    std::vector<std::pair<QLabel*, Label Scene::*>> labels_;
-    std::vector<std::pair<ShapeView*, Shape Scene::*>> shapes_;
-    std::vector<PictureView*> pictures_;
-    std::vector<QRadioButton*> distanceItems_;
+    GroundPosition* ground_ = nullptr;
+    QWidget* panel1_ = nullptr;
     Notebook* notebook_ = nullptr;
-    QStyle* groupBoxStyle_ = nullptr; // draws the group boxes without shading their insides
+    ControlsPage* controls_ = nullptr;
+    VelocitiesPage* velocities_ = nullptr;
+    MotionPanelView* motionPanel_ = nullptr;
+    MainMenu* menu_ = nullptr;
     QTimer* windtr_ = nullptr;
     QTimer* angletr_ = nullptr;
-
-    FocusMark* focusMark_ = nullptr;
-    QPointer<QWidget> panelReturn_; // where the focus goes back when the motion panel closes
-    bool panelShown_ = false;
-    bool memoEnterPending_ = false; // the focus is in the text box, its placeholder not cleared
-    QElapsedTimer timeAnnounced_;
 };
-
-template <class T> T* Trelativefrm::control(const char* name) const {
-    return qobject_cast<T*>(controls_.value(QLatin1String(name)));
-}
 
 } // namespace zephyra

@@ -4,20 +4,94 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cstring>
+
 namespace zephyra {
 
+QRect changedRect(const QImage& before, const QImage& after) {
+    if (before.size() != after.size() || before.format() != after.format() || after.depth() != 32)
+        return after.rect();
+    const auto rowBytes = static_cast<std::size_t>(after.bytesPerLine());
+    const auto rowDiffers = [&](int y) {
+        return std::memcmp(before.constScanLine(y), after.constScanLine(y), rowBytes) != 0;
+    };
+    int top = 0;
+    while (top < after.height() && !rowDiffers(top))
+        ++top;
+    if (top == after.height())
+        return {};
+    int bottom = after.height() - 1;
+    while (!rowDiffers(bottom))
+        --bottom;
+    // A tall band (the sky moving under the plane) is repainted whole: narrowing it would cost
+    // more than it saves.
+    if (4 * (bottom - top + 1) > after.height())
+        return QRect(0, top, after.width(), bottom - top + 1);
+    int left = after.width(), right = -1;
+    for (int y = top; y <= bottom; ++y) {
+        const auto* was = reinterpret_cast<const quint32*>(before.constScanLine(y));
+        const auto* now = reinterpret_cast<const quint32*>(after.constScanLine(y));
+        for (int x = 0; x < left; ++x)
+            if (was[x] != now[x]) {
+                left = x;
+                break;
+            }
+        for (int x = after.width() - 1; x > right; --x)
+            if (was[x] != now[x]) {
+                right = x;
+                break;
+            }
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void copyRect(const QImage& picture, const QRect& rect, QImage& copy) {
+    const int bytes = picture.depth() / 8;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        std::memcpy(copy.scanLine(y) + static_cast<std::ptrdiff_t>(rect.left()) * bytes,
+                    picture.constScanLine(y) + static_cast<std::ptrdiff_t>(rect.left()) * bytes,
+                    static_cast<std::size_t>(rect.width() * bytes));
+}
+
 PictureView::PictureView(const QImage* image, QWidget* parent)
-    : PointerWidget(parent), image_(image) {
-    // The picture covers the view, so nothing beneath needs painting first (the ground view
-    // is repainted on every flight tick).
+    : PointerWidget(parent), image_(image), shownKey_(image->cacheKey()), shown_(image->copy()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::refresh(bool wholly) {
+    if (image_->cacheKey() == shownKey_)
+        return;
+    shownKey_ = image_->cacheKey();
+    if (wholly || stale_) {
+        stale_ = wholly;
+        if (!wholly)
+            shown_ = image_->copy();
+        update();
+        return;
+    }
+    const QRect changed = changedRect(shown_, *image_);
+    if (changed.isEmpty())
+        return;
+    const bool alike = shown_.size() == image_->size() && shown_.format() == image_->format() &&
+                       image_->depth() == 32;
+    if (alike)
+        copyRect(*image_, changed, shown_);
+    else
+        shown_ = image_->copy();
+    // A picture smaller than its view leaves the rest of the view to paint as well.
+    update(alike ? changed : rect());
 }
 
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!QRect(QPoint(0, 0), image_->size()).contains(event->rect()))
-        painter.fillRect(event->rect(), palette().window());
-    painter.drawImage(0, 0, *image_);
+    const QRect picture = image_->rect();
+    for (const QRect& area : event->region()) {
+        if (!picture.contains(area))
+            painter.fillRect(area, palette().window());
+        const QRect shown = area & picture;
+        if (!shown.isEmpty())
+            painter.drawImage(shown.topLeft(), *image_, shown);
+    }
 }
 
 } // namespace zephyra

@@ -8,17 +8,33 @@
 namespace zephyra {
 
 // Shows a picture held elsewhere (the scene or the window) at its top-left corner and reports
-// the mouse in its own coordinates.
+// the mouse in its own coordinates. It covers itself wholly, so nothing behind it repaints.
 class PictureView : public PointerWidget {
     Q_OBJECT
 public:
     PictureView(const QImage* image, QWidget* parent);
+
+    // Repaints what changed in the picture since it was last shown, and nothing when nothing
+    // did. A picture that changes wholly at every step (the sky moving under a flying plane)
+    // is repainted wholly, without comparing.
+    void refresh(bool wholly = false);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const QImage* image_;
+    qint64 shownKey_;
+    QImage shown_;       // a private copy of what is on screen, to find the rectangle that changed
+    bool stale_ = false; // shown_ fell behind while the picture was repainted wholly
 };
+
+// A rectangle outside which the two pictures are equal: the smallest one, or the full width
+// of the rows that changed when they are more than a quarter of the picture; the whole of
+// after when the pictures differ in size or format or are not 32 bits a pixel.
+QRect changedRect(const QImage& before, const QImage& after);
+
+// Makes copy equal to picture inside rect, which lies inside both.
+void copyRect(const QImage& picture, const QRect& rect, QImage& copy);
 
 } // namespace zephyra

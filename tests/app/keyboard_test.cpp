@@ -5,6 +5,7 @@
 #include "app/notebook.h"
 #include "app/window_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>

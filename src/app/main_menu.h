@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/window_context.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace zephyra {
+
+enum class MenuKind { Submenu, Item, CheckItem, Separator, HiddenItem };
+
+// What a menu item may do besides running behaviour on the scene.
+struct MenuActions {
+    WindowContext& context;
+    std::function<void()> closeWindow;
+    std::function<void()> focusPanel;
+};
+
+// One entry of the main menu, in menu order; parent nullptr is the menu bar. An item runs
+// its handler with its tag; a check item shows a scene flag; a submenu may take its title
+// from the scene. Every item but a hidden one has a handler.
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    const char* parent;
+    MenuKind kind;
+    void (*handler)(MenuActions&, int tag) = nullptr;
+    int tag = 0;
+    const char* shortcut = nullptr; // shown in the menu, e.g. "Ctrl+O"
+    bool Scene::*checked = nullptr;
+    QString Scene::*title = nullptr;
+};
+
+const std::vector<MenuRow>& mainMenuRows();
+
+// The menu bar: File (the built-in questions, save, open, copy select, exit), Options and
+// Help, built from mainMenuRows() and the question list.
+class MainMenu : public QObject {
+    Q_OBJECT
+public:
+    MainMenu(MenuActions actions, QMenuBar* bar);
+
+    void project();
+
+private:
+    struct Built {
+        const MenuRow* row;
+        QAction* action;
+    };
+    void buildQuestions(const std::vector<std::pair<QStringList, QMenu*>>& menus);
+
+    MenuActions actions_;
+    std::vector<Built> built_;
+};
+
+} // namespace zephyra

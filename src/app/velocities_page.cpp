@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/velocities_page.h"
+
+#include "app/picture_view.h"
+#include "app/shape_view.h"
+#include "manipulation/copy_selection.h"
+#include "manipulation/dragging.h"
+#include "scene/artwork.h"
+#include "vectors/velocity_panel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <numbers>
+
+namespace zephyra {
+
+// One velocity on the page, top to bottom; its turn buttons' tags are 2 × index and one more.
+struct VectorRow {
+    int index; // wind, plane, ground
+    LabelRow readout;
+    BarRow speed;
+    const char* dial;
+    const char* dialName;
+    QImage Scene::*picture;
+    double Scene::*angle;
+    void (*down)(Scene&, int, int);
+    void (*move)(Scene&, int, int);
+    void (*release)(Scene&, Platform&);
+    std::array<const char*, 2> turn;
+    std::array<const char*, 2> turnNames;
+    int top; // of the dial and its turn buttons
+    LabelRow bearing;
+    const char* rule;
+    QRect ruleGeometry;
+};
+
+namespace {
+
+const QColor blue(0, 0, 255), black(0, 0, 0), red(255, 0, 0);
+
+const VectorRow vectorRows[] = {
+    {0,
+     {"airlb", {8, 8, 169, 14}, LabelFit::Centred, &Scene::airlb},
+     {"airspeedsb",
+      {32, 24, 121, 17},
+      "Wind speed",
+      &Scene::airspeedsb,
+      setWindSpeed,
+      &Scene::airlb},
+     "windim",
+     "Wind direction dial",
+     &Scene::windim,
+     &Scene::windAngle,
+     windimMouseDown,
+     windimMouseMove,
+     windimMouseUp,
+     {"Image10", "Image3"},
+     {"Turn wind counter-clockwise", "Turn wind clockwise"},
+     48,
+     {"currentlb", {8, 80, 65, 14}, LabelFit::Centred, &Scene::currentlb},
+     "Shape1",
+     {1, 152, 185, 1}},
+    {1,
+     {"planelb", {8, 160, 169, 14}, LabelFit::Centred, &Scene::planelb},
+     {"planespeedsb",
+      {32, 176, 121, 17},
+      "Plane speed",
+      &Scene::planespeedsb,
+      setPlaneSpeed,
+      &Scene::planelb},
+     "planeim",
+     "Plane direction dial",
+     &Scene::planeim,
+     &Scene::planeAngle,
+     planeimMouseDown,
+     planeimMouseMove,
+     [](Scene& scene, Platform&) { planeimMouseUp(scene); },
+     {"Image4", "Image5"},
+     {"Turn plane counter-clockwise", "Turn plane clockwise"},
+     200,
+     {"transportlb", {0, 264, 33, 14}, LabelFit::Centred, &Scene::transportlb},
+     "Shape2",
+     {0, 307, 185, 1}},
+    {2,
+     {"rlb", {8, 312, 169, 14}, LabelFit::Centred, &Scene::rlb},
+     {"resultantsb",
+      {32, 328, 121, 17},
+      "Ground speed",
+      &Scene::resultantsb,
+      setGroundSpeed,
+      &Scene::rlb},
+     "resultantim",
+     "Ground velocity direction dial",
+     &Scene::resultantim,
+     &Scene::groundAngle,
+     resultantimMouseDown,
+     resultantimMouseMove,
+     windimMouseUp,
+     {"Image6", "Image7"},
+     {"Turn ground velocity counter-clockwise", "Turn ground velocity clockwise"},
+     352,
+     {"resultantlb", {16, 400, 14, 14}, LabelFit::Grows, &Scene::resultantlb},
+     "Shape3",
+     {0, 456, 185, 1}},
+};
+
+const BarRow scaleBar{"timesb",       {16, 480, 161, 17}, "Vector scale",
+                      &Scene::timesb, setVectorScale,     nullptr};
+
+} // namespace
+
+VelocitiesPage::VelocitiesPage(WindowContext& context, QWidget* page)
+    : QObject(page), context_(context), turnArrows_{turnArrow(blue, false),  turnArrow(blue, true),
+                                                    turnArrow(black, false), turnArrow(black, true),
+                                                    turnArrow(red, false),   turnArrow(red, true)} {
+    for (const VectorRow& row : vectorRows)
+        buildVector(row, page);
+    const std::tuple<const char*, QRect, const char*, int> scale[] = {
+        {"smalllb", {16, 464, 25, 11}, "Small", 9},
+        {"scalelb", {80, 464, 29, 14}, "Scale", 0},
+        {"largelb", {160, 464, 26, 11}, "Large", 9}};
+    for (const auto& [name, geometry, caption, pixelSize] : scale) {
+        QLabel* label = makeLabel(name, geometry, LabelFit::Grows, page);
+        label->setText(QLatin1String(caption));
+        if (pixelSize) {
+            QFont small = label->font();
+            small.setPixelSize(pixelSize);
+            label->setFont(small);
+        }
+        scaleLabels_.push_back(label);
+    }
+    timesb_ = makeScrollBar(scaleBar.name, scaleBar.geometry, scaleBar.accessibleName, page);
+    connect(timesb_, &QScrollBar::valueChanged, this,
+            [this](int value) { context_.run([&] { scaleBar.write(context_.scene, value); }); });
+    project();
+}
+
+void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
+    Scene& scene = context_.scene;
+    labels_.emplace_back(row.readout, scene, page);
+    Vector vector{&row,
+                  makeScrollBar(row.speed.name, row.speed.geometry, row.speed.accessibleName, page),
+                  nullptr,
+                  {}};
+    connect(vector.speed, &QScrollBar::valueChanged, this, [this, &row](int value) {
+        context_.run([&] { row.speed.write(context_.scene, value); });
+    });
+    const auto turnButton = [&](int side, int left) {
+        const int tag = 2 * row.index + side;
+        auto* button = new PictureView(&turnArrows_[static_cast<std::size_t>(tag)], page);
+        place(button, row.turn[static_cast<std::size_t>(side)], {left, row.top, 17, 17});
+        button->setAccessibleName(QLatin1String(row.turnNames[static_cast<std::size_t>(side)]));
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleRole(QAccessible::Button);
+        button->installEventFilter(this);
+        connect(button, &PictureView::pressed, this,
+                [this, tag] { context_.run([&] { Image10MouseDown(context_.scene, tag); }); });
+        connect(button, &PictureView::released, this,
+                [this] { context_.run([&] { Image10MouseUp(context_.scene); }); });
+        // One step, as a press held for one tick of the repeat timer.
+        connect(button, &PointerWidget::pressRequested, this, [this, tag] {
+            context_.run([&] {
+                Image10MouseDown(context_.scene, tag);
+                angletrTimer(context_.scene);
+                Image10MouseUp(context_.scene);
+            });
+        });
+        vector.turn[static_cast<std::size_t>(side)] = button;
+    };
+    turnButton(0, 23);
+    vector.dial = new PictureView(&(scene.*row.picture), page);
+    place(vector.dial, row.dial, {40, row.top, dialSize, dialSize});
+    vector.dial->setAccessibleName(QLatin1String(row.dialName));
+    vector.dial->setFocusPolicy(Qt::TabFocus);
+    vector.dial->setAccessibleRole(QAccessible::Dial);
+    vector.dial->installEventFilter(this);
+    connect(vector.dial, &PictureView::pressed, this, [this, &row](QPoint at) {
+        context_.run([&] { row.down(context_.scene, at.x(), at.y()); });
+    });
+    connect(vector.dial, &PictureView::moved, this, [this, &row](QPoint at) {
+        context_.run([&] { row.move(context_.scene, at.x(), at.y()); });
+    });
+    connect(vector.dial, &PictureView::released, this, [this, &row] {
+        context_.run([&] { row.release(context_.scene, context_.platform); });
+    });
+    connect(vector.dial, &PointerWidget::valueRequested, this, [this, &row](double degrees) {
+        context_.run(
+            [&] { dialKeyPoint(context_.scene, row.index, degrees * std::numbers::pi / 180); });
+    });
+    turnButton(1, 140);
+    labels_.emplace_back(row.bearing, scene, page);
+    auto* rule =
+        new ShapeView({ShapeStyle::Rectangle, QColor(192, 192, 192), QColor(192, 192, 192)}, page);
+    place(rule, row.rule, row.ruleGeometry);
+    rule->setAccessibleRole(QAccessible::Separator);
+    vectors_.push_back(vector);
+}
+
+bool VelocitiesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    for (const Vector& vector : vectors_) {
+        if (watched == vector.dial)
+            return event->type() == QEvent::KeyPress && dialKey(vector.row->index, key);
+        for (int side = 0; side < 2; ++side) {
+            if (watched != vector.turn[static_cast<std::size_t>(side)] ||
+                key->key() != Qt::Key_Space)
+                continue;
+            // Held Space repeats through the button's own timer, as a held mouse button does.
+            if (!key->isAutoRepeat()) {
+                const int tag = 2 * vector.row->index + side;
+                if (event->type() == QEvent::KeyPress)
+                    context_.run([&] { Image10MouseDown(context_.scene, tag); });
+                else
+                    context_.run([&] { Image10MouseUp(context_.scene); });
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+bool VelocitiesPage::dialKey(int dial, QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const double step = mods & Qt::ControlModifier ? turnButtonStepDegrees
+                        : mods & Qt::ShiftModifier ? 10.0
+                                                   : 1.0;
+    const double pi = std::numbers::pi;
+    Scene& scene = context_.scene;
+    switch (event->key()) {
+    case Qt::Key_Right:
+        context_.run([&] { dialKeyTurn(scene, dial, step); });
+        return true;
+    case Qt::Key_Left:
+        context_.run([&] { dialKeyTurn(scene, dial, -step); });
+        return true;
+    case Qt::Key_N:
+        context_.run([&] { dialKeyPoint(scene, dial, pi / 2); });
+        return true;
+    case Qt::Key_E:
+        context_.run([&] { dialKeyPoint(scene, dial, 0.0); });
+        return true;
+    case Qt::Key_S:
+        context_.run([&] { dialKeyPoint(scene, dial, 3 * pi / 2); });
+        return true;
+    case Qt::Key_W:
+        context_.run([&] { dialKeyPoint(scene, dial, pi); });
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Each control is described by its vector's read-out, so a screen reader hears the change; a
+// focused dial also tells its new value.
+void VelocitiesPage::project() {
+    const Scene& scene = context_.scene;
+    for (ShownLabel& label : labels_)
+        label.project(scene);
+    for (const Vector& vector : vectors_) {
+        const VectorRow& row = *vector.row;
+        projectBar(vector.speed, scene.*(row.speed.bar));
+        const QString readout = spoken((scene.*(row.readout.label)).caption);
+        for (QWidget* control :
+             {static_cast<QWidget*>(vector.speed), static_cast<QWidget*>(vector.dial),
+              static_cast<QWidget*>(vector.turn[0]), static_cast<QWidget*>(vector.turn[1])})
+            describe(control, readout);
+        vector.dial->refresh();
+        const double degrees = scene.*(row.angle) * 180 / std::numbers::pi;
+        if (vector.dial->accessibleValue() != degrees) {
+            vector.dial->setAccessibleValue(degrees);
+            if (vector.dial->hasFocus() && QAccessible::isActive()) {
+                QAccessibleValueChangeEvent changed(vector.dial, degrees);
+                QAccessible::updateAccessibility(&changed);
+            }
+        }
+    }
+    projectBar(timesb_, scene.timesb);
+    for (QWidget* label : scaleLabels_)
+        setShown(label, scene.timesb.visible);
+}
+
+} // namespace zephyra
