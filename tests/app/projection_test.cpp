@@ -134,7 +134,7 @@ TEST_F(Window, APreviewStaysWhereTheStudentScrolledItThroughOtherEvents) {
     file.write(longExplanation());
     file.close();
     choose("Openmotion1");
-    platform.openAnswers.push_back(path);
+    platform.openAnswers.emplace_back(path);
     find<QPushButton>("lsbt")->click();
     ASSERT_FALSE(find("yngb")->isHidden());
     auto* memo = find<QPlainTextEdit>("expmem");
