@@ -26,7 +26,7 @@ QRect changedRect(const QImage& before, const QImage& after) {
     // A tall band (the sky moving under the plane) is repainted whole: narrowing it would cost
     // more than it saves.
     if (4 * (bottom - top + 1) > after.height())
-        return QRect(0, top, after.width(), bottom - top + 1);
+        return {0, top, after.width(), bottom - top + 1};
     int left = after.width(), right = -1;
     for (int y = top; y <= bottom; ++y) {
         const auto* was = reinterpret_cast<const quint32*>(before.constScanLine(y));
@@ -42,14 +42,14 @@ QRect changedRect(const QImage& before, const QImage& after) {
                 break;
             }
     }
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    return {QPoint(left, top), QPoint(right, bottom)};
 }
 
 void copyRect(const QImage& picture, const QRect& rect, QImage& copy) {
-    const int bytes = picture.depth() / 8;
+    const std::ptrdiff_t bytes = picture.depth() / 8;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        std::memcpy(copy.scanLine(y) + static_cast<std::ptrdiff_t>(rect.left()) * bytes,
-                    picture.constScanLine(y) + static_cast<std::ptrdiff_t>(rect.left()) * bytes,
+        std::memcpy(copy.scanLine(y) + rect.left() * bytes,
+                    picture.constScanLine(y) + rect.left() * bytes,
                     static_cast<std::size_t>(rect.width() * bytes));
 }
 
