@@ -10,7 +10,11 @@ Each EXPECTED-NAME must be among the showing controls (for example "Wind directi
 prints the first showing label whose text begins with PREFIX, and the description of the
 focused control (what a screen reader reads out).
        atspi_tree.py --listen KEY ...
-presses the keys (xdotool) and prints each description and value change the program tells."""
+presses the keys (xdotool) and prints each description and value change the program tells.
+       atspi_tree.py --count SECONDS KEY ...
+presses the keys, then counts for SECONDS every object event the program sends (names,
+descriptions, values, states, texts, children) and prints the count and each event."""
+
 import re
 import subprocess
 import sys
@@ -101,7 +105,37 @@ def listen(keys):
     return 0
 
 
+def count(seconds, keys):
+    told = []
+
+    def heard(event):
+        if event.source.get_application().get_name() == "Zephyra":
+            told.append(f"{event.type} on {event.source.get_role_name()} '{event.source.get_name()}'")
+
+    listener = Atspi.EventListener.new(heard)
+    for kind in ("object:property-change", "object:state-changed", "object:value-changed",
+                 "object:text-changed", "object:children-changed", "object:visible-data-changed",
+                 "object:bounds-changed", "object:selection-changed"):
+        listener.register(kind)
+    subprocess.run(["xdotool", "key", "--delay", "50", *keys], check=True)
+    context = __import__("gi.repository.GLib", fromlist=["GLib"]).MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        context.iteration(False)
+        time.sleep(0.01)
+    # Events sent before the end may still be on their way.
+    while context.iteration(False):
+        pass
+    print(len(told))
+    for line in told:
+        print(line)
+    return 0
+
+
 def main():
+    if sys.argv[1] == "--count":
+        application()
+        return count(float(sys.argv[2]), sys.argv[3:])
     if sys.argv[1] == "--listen":
         application()
         return listen(sys.argv[2:])
