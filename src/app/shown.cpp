@@ -103,7 +103,9 @@ void ShownLabel::project(const Scene& scene) {
         int width = 0;
         for (const QString& line : widget_->text().split(QLatin1Char('\n')))
             width = std::max(width, widget_->fontMetrics().horizontalAdvance(line));
-        widget_->resize(width, widget_->height());
+        // Moving an edge repaints what lay behind it: the time's digits keep their width.
+        if (width != widget_->width())
+            widget_->resize(width, widget_->height());
     }
 }
 
