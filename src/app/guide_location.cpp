@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/guide_location.h"
 
+#include "scene/platform.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -10,6 +12,13 @@ QUrl guideUrl() {
     const QDir programDir(QCoreApplication::applicationDirPath());
     return QUrl::fromLocalFile(
         QDir::cleanPath(programDir.filePath(QStringLiteral(ZEPHYRA_GUIDE_DIR "/guide.html"))));
+}
+
+void openGuide(Platform& platform, const QUrl& guide) {
+    if (!platform.openUrl(guide))
+        platform.showError(
+            QStringLiteral("No program was found to open the user guide.\nIts file is %1")
+                .arg(guide.isLocalFile() ? guide.toLocalFile() : guide.toString()));
 }
 
 } // namespace zephyra

@@ -9,4 +9,8 @@ namespace zephyra {
 // tree keeps a copy at the same place, so a program run from there finds it too).
 QUrl guideUrl();
 
+// Opens the guide through the platform, or says where it is when no program takes it.
+class Platform;
+void openGuide(Platform& platform, const QUrl& guide);
+
 } // namespace zephyra

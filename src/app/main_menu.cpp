@@ -43,8 +43,8 @@ void exitProgram(MenuActions& actions, int) {
     actions.closeWindow();
 }
 
-void openGuide(MenuActions& actions, int) {
-    actions.context.platform.openUrl(guideUrl());
+void showGuide(MenuActions& actions, int) {
+    zephyra::openGuide(actions.context.platform, guideUrl());
 }
 
 void showAbout(MenuActions& actions, int) {
@@ -89,7 +89,7 @@ const std::vector<MenuRow>& mainMenuRows() {
         {"ms1", "m,s", "Units1", M::Item, chooseUnits, unitsMS},
         {"kmh1", "km, h", "Units1", M::Item, chooseUnits, unitsKmH},
         {"Help1", "&Help", nullptr, M::Submenu},
-        {"UserGuide1", "&User Guide", "Help1", M::Item, openGuide, 0, "F1"},
+        {"UserGuide1", "&User Guide", "Help1", M::Item, showGuide, 0, "F1"},
         {"About1", "&About", "Help1", M::Item, showAbout},
     };
     return rows;

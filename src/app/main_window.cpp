@@ -149,16 +149,27 @@ void Trelativefrm::project() {
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }
 
+void Trelativefrm::startUp() {
+    if (startedUp_)
+        return;
+    startedUp_ = true;
+    // The about box is modal: open it once the event that started it has been handled.
+    QTimer::singleShot(0, this, [this] {
+        context_.run([this] { FormActivate(scene_, platform_); });
+        if (startFile_)
+            context_.run([this] { openMotionFile(scene_, platform_, *startFile_); });
+    });
+}
+
+void Trelativefrm::showEvent(QShowEvent* event) {
+    if (!startedUp_)
+        QTimer::singleShot(startUpWaitMs, this, [this] { startUp(); });
+    QMainWindow::showEvent(event);
+}
+
 bool Trelativefrm::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !activated_) {
-        activated_ = true;
-        // The about box is modal: open it once this activation has been handled.
-        QTimer::singleShot(0, this, [this] {
-            context_.run([this] { FormActivate(scene_, platform_); });
-            if (startFile_)
-                context_.run([this] { openMotionFile(scene_, platform_, *startFile_); });
-        });
-    }
+    if (event->type() == QEvent::WindowActivate)
+        startUp();
     // A turn button released while another window had the mouse sends no release here.
     if (event->type() == QEvent::WindowDeactivate && scene_.angletrEnabled)
         context_.run([this] { Image10MouseUp(scene_); });

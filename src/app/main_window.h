@@ -38,14 +38,22 @@ public:
     // Brings every widget, check mark and timer in line with the scene, signals blocked.
     void project();
 
-    // Opens the motion file at path once the first activation has shown the about box, as
-    // "&Open Motion" and "&Load" would with that file chosen.
+    // Opens the motion file at path once start-up has shown the about box, as "&Open Motion"
+    // and "&Load" would with that file chosen.
     void openAtStart(const QString& path) { startFile_ = path; }
+
+    // How long start-up waits after the window shows for it to be activated. A desktop may
+    // never activate it (a Wayland compositor that maps it without focus, focus-stealing
+    // prevention); start-up then runs all the same.
+    static constexpr int startUpWaitMs = 1000;
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The about box, the note and the arrows, once: at the first activation, as designed.
+    void startUp();
     QWidget* buildClient();
     void buildTimers();
     void paceAnnouncements();
@@ -54,7 +62,7 @@ private:
     Scene scene_;
     Platform& platform_;
     WindowContext context_;
-    bool activated_ = false;
+    bool startedUp_ = false;
     std::optional<QString> startFile_;
 
     GroundPosition* ground_ = nullptr;

@@ -25,7 +25,7 @@ QString dialogFilter(const QString& filter) {
 void QtPlatform::showAbout(const Scene& scene) {
     Taboutboxp about(
         scene.aboutCaption, scene.aboutProductName, scene.aboutVersion, guideUrl(),
-        [this](const QUrl& url) { openUrl(url); }, window_);
+        [this](const QUrl& url) { openGuide(*this, url); }, window_);
     about.exec();
 }
 
@@ -64,8 +64,8 @@ void QtPlatform::setClipboardImage(const QImage& image) {
     QGuiApplication::clipboard()->setImage(image);
 }
 
-void QtPlatform::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool QtPlatform::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace zephyra

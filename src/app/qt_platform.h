@@ -21,7 +21,7 @@ public:
     std::optional<QString> saveFileName(const QString& folder, const QString& filter,
                                         const QString& defaultExtension) override;
     void setClipboardImage(const QImage& image) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
 private:
     std::optional<QString> askFileName(bool save, const QString& folder, const QString& filter,

@@ -26,7 +26,8 @@ public:
     virtual std::optional<QString> saveFileName(const QString& folder, const QString& filter,
                                                 const QString& defaultExtension) = 0;
     virtual void setClipboardImage(const QImage& image) = 0;
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands the address to the desktop; false when no program took it.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 } // namespace zephyra

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window driven through real input: mouse clicks, keys, menu items and timer ticks.
+#include "app/guide_location.h"
 #include "app/notebook.h"
 #include "app/window_fixture.h"
+#include "scene/version.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -95,6 +98,44 @@ TEST_F(Window, FirstActivationShowsTheAboutBoxOnce) {
 
     choose("About1");
     EXPECT_EQ(platform.aboutShown, 2);
+}
+
+// A desktop that never activates the window (a Wayland compositor mapping it without focus).
+TEST(WindowNeverActivated, StartsUpAllTheSameAfterAWhile) {
+    struct NoActivation : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            return event->type() == QEvent::WindowActivate;
+        }
+    } noActivation;
+    FakePlatform platform;
+    zephyra::Trelativefrm window(platform);
+    window.installEventFilter(&noActivation);
+    QElapsedTimer shown;
+    shown.start();
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.aboutShown, 0); // activation may still come
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.scene().activated; }, 10000));
+    EXPECT_GE(shown.elapsed(), zephyra::Trelativefrm::startUpWaitMs);
+    EXPECT_EQ(platform.aboutShown, 1);
+    EXPECT_TRUE(window.scene().showVectors);
+    EXPECT_EQ(window.scene().aboutVersion,
+              QStringLiteral("Version ") + QLatin1String(zephyra::programVersion));
+
+    window.removeEventFilter(&noActivation);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&window, &activate);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.aboutShown, 1);
+}
+
+TEST_F(Window, F1WithNoProgramForTheGuideSaysWhereItIs) {
+    platform.urlsOpen = false;
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors[0].startsWith(
+        QStringLiteral("No program was found to open the user guide.")));
+    EXPECT_TRUE(platform.errors[0].endsWith(zephyra::guideUrl().toLocalFile()));
 }
 
 TEST_F(Window, TailAndTipHandlesNeverShowWhateverTheOptions) {

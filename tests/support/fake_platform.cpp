@@ -23,8 +23,9 @@ void FakePlatform::setClipboardImage(const QImage& image) {
     clipboard.push_back(image);
 }
 
-void FakePlatform::openUrl(const QUrl& url) {
+bool FakePlatform::openUrl(const QUrl& url) {
     openedUrls.push_back(url);
+    return urlsOpen;
 }
 
 std::optional<QString> FakePlatform::answer(std::deque<std::optional<QString>>& answers,

@@ -25,6 +25,7 @@ public:
     QStringList dialogExtensions;
     std::vector<QImage> clipboard;
     std::vector<QUrl> openedUrls;
+    bool urlsOpen = true; // whether a program takes the addresses handed to the desktop
 
     void showAbout(const zephyra::Scene&) override;
     void showError(const QString& message) override;
@@ -33,7 +34,7 @@ public:
     std::optional<QString> saveFileName(const QString& folder, const QString& filter,
                                         const QString& ext) override;
     void setClipboardImage(const QImage& image) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
 private:
     std::optional<QString> answer(std::deque<std::optional<QString>>& answers,
