@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
 #include <cstring>
 
 namespace zephyra {
@@ -85,8 +86,13 @@ void PictureView::refresh(bool wholly) {
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect picture = image_->rect();
+    // On a fractional scale the widget's last row and column of device pixels may lie past
+    // its scaled rectangle: they are filled too (the painter clips to the widget).
+    const bool fractional = devicePixelRatioF() != std::floor(devicePixelRatioF());
     for (const QRect& area : event->region()) {
-        if (!picture.contains(area))
+        if (fractional)
+            painter.fillRect(area.adjusted(0, 0, 1, 1), palette().window());
+        else if (!picture.contains(area))
             painter.fillRect(area, palette().window());
         const QRect shown = area & picture;
         if (!shown.isEmpty())

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zephyra {
 
 ShapeView::ShapeView(const ShapeStyle& style, QWidget* parent)
@@ -18,16 +20,28 @@ void ShapeView::setOutlineShown(bool shown) {
 
 void ShapeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (style_.outline.isValid() && outlineShown_) {
-        QPen pen(style_.outline, 1, style_.dottedOutline ? Qt::DotLine : Qt::SolidLine);
-        painter.setPen(pen);
-    } else {
+    // Drawn in device pixels, so that on a scaled screen the figure fills the widget's own
+    // pixels and a designed 1-pixel outline is round(ratio) pixels wide on every side.
+    const QRectF scaled = painter.deviceTransform().mapRect(QRectF(rect()));
+    const QRect device(QPoint(qRound(scaled.left()), qRound(scaled.top())),
+                       QPoint(qRound(scaled.right()) - 1, qRound(scaled.bottom()) - 1));
+    painter.setWorldTransform(painter.deviceTransform().inverted());
+    const int line = std::max(1, qRound(devicePixelRatioF()));
+    const bool pen = style_.outline.isValid() && outlineShown_;
+    if (pen)
+        painter.setPen(QPen(style_.outline, line,
+                            style_.dottedOutline ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap,
+                            Qt::MiterJoin)); // square corners
+    else
         painter.setPen(Qt::NoPen);
-    }
     painter.setBrush(style_.fill.isValid() ? QBrush(style_.fill) : QBrush(Qt::NoBrush));
-    // With a pen the figure covers width × height pixels; without one the fill alone does.
-    const bool pen = painter.pen().style() != Qt::NoPen;
-    const QRect box = pen ? QRect(0, 0, width() - 1, height() - 1) : rect();
+    // With a pen the figure covers the widget's pixels, the pen inside; without one the fill
+    // alone does.
+    QRectF box = device;
+    if (pen && line == 1)
+        box = device.adjusted(0, 0, -1, -1);
+    else if (pen)
+        box = QRectF(device).adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0);
     if (style_.form == ShapeStyle::Circle)
         painter.drawEllipse(box);
     else
