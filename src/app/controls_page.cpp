@@ -8,8 +8,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace zephyra {
 
@@ -65,10 +67,13 @@ const char* const distanceScaleItems[] = {"&100", "&200", "&500", "&1000", "&200
 } // namespace
 
 ControlsPage::ControlsPage(WindowContext& context, QWidget* page)
-    : QObject(page), context_(context) {
+    : QObject(page), context_(context),
+      startAnywhere_(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), page->window())) {
     Scene& scene = context.scene;
     for (const ButtonRow& row : flightButtons)
         buttons_.emplace_back(row, context, page);
+    connect(startAnywhere_, &QShortcut::activated, this,
+            [this] { buttons_.front().widget()->click(); });
     for (std::size_t i = 0; i < std::size(timeBars); ++i) {
         labels_.emplace_back(timeLabels[i], scene, page);
         bars_.emplace_back(&timeBars[i], makeScrollBar(timeBars[i].name, timeBars[i].geometry,
@@ -131,6 +136,7 @@ void ControlsPage::project() {
     const Scene& scene = context_.scene;
     for (ShownButton& button : buttons_)
         button.project(scene);
+    startAnywhere_->setEnabled(scene.notebookPage != 0);
     for (const auto& [row, box] : checks_)
         setChecked(box, scene.*(row->checked));
     for (int index = 0; index < static_cast<int>(distanceItems_.size()); ++index) {

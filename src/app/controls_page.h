@@ -10,6 +10,7 @@
 #include <vector>
 
 class QCheckBox;
+class QShortcut;
 class QRadioButton;
 class QScrollBar;
 
@@ -37,6 +38,7 @@ private:
     std::vector<QRadioButton*> distanceItems_;
     std::vector<std::pair<const BarRow*, QScrollBar*>> bars_;
     std::vector<ShownLabel> labels_;
+    QShortcut* startAnywhere_;    // Alt+S while the other page hides "&Start" and its mnemonic
     QElapsedTimer timeDescribed_; // during a flight the time is described at most twice a second
 };
 

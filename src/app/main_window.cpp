@@ -18,9 +18,11 @@
 #include "vectors/velocity_panel.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -75,6 +77,8 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
                          menuBar());
     new FocusMark(this);
+    for (QPushButton* button : client->findChildren<QPushButton*>())
+        button->installEventFilter(this);
     paceAnnouncements();
 
     context_.run([this] { FormCreate(scene_); });
@@ -165,6 +169,20 @@ void Trelativefrm::showEvent(QShowEvent* event) {
     if (!startedUp_)
         QTimer::singleShot(startUpWaitMs, this, [this] { startUp(); });
     QMainWindow::showEvent(event);
+}
+
+bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button)
+        return false;
+    button->click();
+    return true;
 }
 
 bool Trelativefrm::event(QEvent* event) {

@@ -50,6 +50,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Enter or Return presses the focused push button, as on any desktop.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The about box, the note and the arrows, once: at the first activation, as designed.

@@ -225,6 +225,14 @@ bool VelocitiesPage::eventFilter(QObject* watched, QEvent* event) {
 
 bool VelocitiesPage::dialKey(int dial, QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
+    // Alt and Meta chords are the window's (Alt+S starts the flight); a compass letter with
+    // Ctrl too.
+    if (mods & (Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const bool letter = event->key() == Qt::Key_N || event->key() == Qt::Key_E ||
+                        event->key() == Qt::Key_S || event->key() == Qt::Key_W;
+    if (letter && (mods & Qt::ControlModifier))
+        return false;
     const double step = mods & Qt::ControlModifier ? turnButtonStepDegrees
                         : mods & Qt::ShiftModifier ? 10.0
                                                    : 1.0;

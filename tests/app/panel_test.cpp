@@ -81,4 +81,37 @@ TEST_F(Window, AcceleratorsStartTheFlightAndTurnThePage) {
     EXPECT_EQ(window.findChild<zephyra::Notebook*>()->currentIndex(), 1);
 }
 
+TEST_F(Window, AltSStartsAndStopsFromTheVelocitiesPageAndChordsTurnNoDial) {
+    QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
+    ASSERT_EQ(window.scene().notebookPage, 1);
+    QWidget* dial = find("windim");
+    dial->setFocus(Qt::TabFocusReason);
+    const QString wind = text("airlb");
+    QTest::keyClick(dial, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(dial, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(dial, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(window.scene().running);
+    EXPECT_EQ(text("airlb"), wind);
+    QTest::keyClick(dial, Qt::Key_S, Qt::AltModifier);
+    EXPECT_FALSE(window.scene().running);
+    EXPECT_EQ(find<QPushButton>("timerbt")->text(), QStringLiteral("&Continue"));
+}
+
+TEST_F(Window, EnterOrReturnPressesTheFocusedPushButton) {
+    auto* start = find<QPushButton>("timerbt");
+    start->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_TRUE(window.scene().running);
+    QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(window.scene().running);
+    QTest::keyClick(start, Qt::Key_Return, Qt::ControlModifier); // a chord presses nothing
+    EXPECT_FALSE(window.scene().running);
+
+    choose("Whereareyou1");
+    auto* ok = find<QPushButton>("okbt");
+    ok->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_TRUE(find("qb")->isHidden());
+}
+
 } // namespace
