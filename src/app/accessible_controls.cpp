@@ -2,6 +2,7 @@
 #include "app/accessible_controls.h"
 
 #include "app/pointer_widget.h"
+#include "app/spoken_notice.h"
 
 #include <QAccessibleWidget>
 
@@ -71,10 +72,25 @@ public:
     }
 };
 
+// A notification named by the text it tells.
+class AccessibleNotice : public QAccessibleWidget {
+public:
+    explicit AccessibleNotice(SpokenNotice* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Name)
+            return static_cast<SpokenNotice*>(widget())->told();
+        return QAccessibleWidget::text(type);
+    }
+};
+
 QAccessibleInterface* pointerFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("zephyra::FocusMark"))
         if (auto* widget = qobject_cast<QWidget*>(object))
             return new AccessibleRing(widget);
+    if (className == QLatin1String("zephyra::SpokenNotice"))
+        if (auto* notice = qobject_cast<SpokenNotice*>(object))
+            return new AccessibleNotice(notice);
     // Qt asks for each class up the chain, so the base class name catches both kinds.
     if (className != QLatin1String("zephyra::PointerWidget"))
         return nullptr;

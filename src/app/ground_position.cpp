@@ -161,13 +161,16 @@ void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
                 moveshMouseMove(scene, at.x(), at.y());
         });
     });
-    connect(view, &ShapeView::released, this, [this, &row] {
+    connect(view, &ShapeView::released, this, [this, &row, view] {
         context_.run([&] {
             if (row.drag == Drag::Carrier)
                 moveshMouseUp(context_.scene);
             else
                 planeimMouseUp(context_.scene);
         });
+        // Where a key took the handle, told to whoever cannot see it.
+        if (view->hasFocus())
+            context_.say(view->accessibleDescription());
     });
 }
 

@@ -11,6 +11,7 @@
 #include "app/motion_panel_view.h"
 #include "app/notebook.h"
 #include "app/shown.h"
+#include "app/spoken_notice.h"
 #include "app/velocities_page.h"
 #include "flight/flight_clock.h"
 #include "motions/motion_panel.h"
@@ -52,6 +53,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     buildTimers();
+    context_.say = [notice = new SpokenNotice(this)](const QString& text) { notice->say(text); };
 
     // Before the controls are built, so they all inherit the designed palette.
     setPalette(designedPalette());
@@ -77,6 +79,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
                          menuBar());
     new FocusMark(this);
+    narrator_.emplace(scene_, context_.say);
     for (QPushButton* button : client->findChildren<QPushButton*>())
         button->installEventFilter(this);
     paceAnnouncements();
@@ -139,6 +142,8 @@ void Trelativefrm::centreOnScreen() {
 
 void Trelativefrm::project() {
     ground_->project();
+    if (narrator_)
+        narrator_->project(scene_);
     controls_->project();
     velocities_->project();
     if (notebook_->currentIndex() != scene_.notebookPage) {

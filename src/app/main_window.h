@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/narrator.h"
 #include "app/window_context.h"
 #include "scene/scene.h"
 
@@ -74,6 +75,7 @@ private:
     VelocitiesPage* velocities_ = nullptr;
     MotionPanelView* motionPanel_ = nullptr;
     MainMenu* menu_ = nullptr;
+    std::optional<Narrator> narrator_;
     QTimer* windtr_ = nullptr;
     QTimer* angletr_ = nullptr;
 };

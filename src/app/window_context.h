@@ -20,6 +20,8 @@ struct WindowContext {
     Platform& platform;
     QStyle* boxStyle;
     std::function<void()> project;
+    // Tells a screen reader a text at once, wherever the focus is.
+    std::function<void(const QString&)> say = [](const QString&) {};
 
     template <class Handler> void run(Handler&& handler) {
         std::forward<Handler>(handler)();
