@@ -170,7 +170,7 @@ void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
         });
         // Where a key took the handle, told to whoever cannot see it.
         if (view->hasFocus())
-            context_.say(view->accessibleDescription());
+            context_.say(view->accessibleDescription(), view);
     });
 }
 

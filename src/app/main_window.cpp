@@ -53,7 +53,9 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     buildTimers();
-    context_.say = [notice = new SpokenNotice(this)](const QString& text) { notice->say(text); };
+    context_.say = [notice = new SpokenNotice(this)](const QString& text, const void* about) {
+        notice->say(text, about);
+    };
 
     // Before the controls are built, so they all inherit the designed palette.
     setPalette(designedPalette());
@@ -79,7 +81,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
                          menuBar());
     new FocusMark(this);
-    narrator_.emplace(scene_, context_.say);
+    narrator_.emplace(scene_, [this](const QString& text) { context_.say(text, nullptr); });
     for (QPushButton* button : client->findChildren<QPushButton*>())
         button->installEventFilter(this);
     paceAnnouncements();

@@ -2,7 +2,10 @@
 #include "app/spoken_notice.h"
 
 #include <QAccessible>
+#include <QStringList>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace zephyra {
 
@@ -17,17 +20,26 @@ SpokenNotice::SpokenNotice(QWidget* window) : QWidget(window), delay_(new QTimer
     hide();
 }
 
-void SpokenNotice::say(const QString& text) {
-    // A key held down or pressed again tells its latest read-out once.
-    if (text.isEmpty() || (!pending_.isEmpty() && pending_.last() == text))
+void SpokenNotice::say(const QString& text, const void* about) {
+    if (text.isEmpty() || (!pending_.empty() && pending_.back().second == text))
         return;
-    pending_ << text;
+    // A key held down tells its latest read-out.
+    const auto same = std::find_if(pending_.begin(), pending_.end(), [about](const auto& said) {
+        return about && said.first == about;
+    });
+    if (same != pending_.end())
+        same->second = text;
+    else
+        pending_.emplace_back(about, text);
     if (!delay_->isActive())
         delay_->start();
 }
 
 void SpokenNotice::tell() {
-    told_ = pending_.join(QLatin1String(". "));
+    QStringList texts;
+    for (const auto& said : pending_)
+        texts << said.second;
+    told_ = texts.join(QLatin1String(". "));
     pending_.clear();
     if (isHidden()) {
         show(); // tells assistive tools that it shows

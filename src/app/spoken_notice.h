@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class QTimer;
 
@@ -17,10 +20,10 @@ class SpokenNotice : public QWidget {
 public:
     explicit SpokenNotice(QWidget* window);
 
-    // Texts said within a moment are told together (a text repeated at once, once), after the
-    // focus change the same key may have caused: a screen reader interrupts what it is saying
-    // for what it is told last.
-    void say(const QString& text);
+    // Texts said within a moment are told together (a text repeated at once, once; of texts
+    // about the same thing, the latest), after the focus change the same key may have caused:
+    // a screen reader interrupts what it is saying for what it is told last.
+    void say(const QString& text, const void* about = nullptr);
     static constexpr int delayMs = 300;
 
     // What assistive tools read as its name: the text told last. Kept here, not as the
@@ -33,7 +36,7 @@ protected:
 private:
     void tell();
 
-    QStringList pending_;
+    std::vector<std::pair<const void*, QString>> pending_;
     QString told_;
     QTimer* delay_;
 };

@@ -272,10 +272,17 @@ void VelocitiesPage::project() {
         const VectorRow& row = *vector.row;
         projectBar(vector.speed, scene.*(row.speed.bar));
         const QString readout = spoken((scene.*(row.readout.label)).caption);
+        bool focused = false;
         for (QWidget* control :
              {static_cast<QWidget*>(vector.speed), static_cast<QWidget*>(vector.dial),
-              static_cast<QWidget*>(vector.turn[0]), static_cast<QWidget*>(vector.turn[1])})
+              static_cast<QWidget*>(vector.turn[0]), static_cast<QWidget*>(vector.turn[1])}) {
+            // The read-out it changes, heard after the raw value a screen reader speaks.
+            if (control->hasFocus() && control->accessibleDescription() != readout)
+                focused = true;
             describe(control, readout);
+        }
+        if (focused)
+            context_.say(readout, vector.dial);
         vector.dial->refresh();
         const double degrees = scene.*(row.angle) * 180 / std::numbers::pi;
         if (vector.dial->accessibleValue() != degrees) {

@@ -20,8 +20,9 @@ struct WindowContext {
     Platform& platform;
     QStyle* boxStyle;
     std::function<void()> project;
-    // Tells a screen reader a text at once, wherever the focus is.
-    std::function<void(const QString&)> say = [](const QString&) {};
+    // Tells a screen reader a text at once, wherever the focus is; of texts about the same
+    // thing said within a moment, the latest.
+    std::function<void(const QString&, const void* about)> say = [](const QString&, const void*) {};
 
     template <class Handler> void run(Handler&& handler) {
         std::forward<Handler>(handler)();

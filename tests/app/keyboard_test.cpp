@@ -3,6 +3,7 @@
 // keys, and the motion panel.
 #include "app/guide_location.h"
 #include "app/notebook.h"
+#include "app/spoken_notice.h"
 #include "app/window_fixture.h"
 
 #include <QAccessible>
@@ -148,6 +149,18 @@ TEST_F(Window, DialKeysTurnTheWindAsAPressOnTheDialDoes) {
         EXPECT_EQ(dial->accessibleDescription(), QString::fromUtf8(c.label));
     }
     EXPECT_EQ(window.scene().windAngle, 0.0);
+}
+
+TEST_F(Window, AFocusedDialsNewReadOutIsToldOnceItsKeysStop) {
+    QWidget* dial = find("windim");
+    dial->setFocus(Qt::TabFocusReason);
+    auto* notice = window.findChild<zephyra::SpokenNotice*>();
+    ASSERT_NE(notice, nullptr);
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(dial, Qt::Key_Right);
+    const QString turned = QStringLiteral("Wind: 20.0 m/s [S 60.0° E]");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notice->told().endsWith(turned); }, 5000))
+        << notice->told().toStdString();
 }
 
 TEST_F(Window, TurnButtonsTurnByOneStepOnTheirPressActionAndWhileSpaceIsHeld) {

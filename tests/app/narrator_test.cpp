@@ -68,6 +68,16 @@ TEST(SpokenNotice, ShowsAsOneNotificationWhatWasSaidTogetherARepeatOnce) {
               QStringLiteral("Plane: 51.4 m/s [N 36.9° E]. joined"));
     EXPECT_EQ(notice.focusPolicy(), Qt::NoFocus);
 
+    int a = 0;
+    notice.say(QStringLiteral("Wind: 20.0 m/s [E]"), &a);
+    notice.say(QStringLiteral("joined"));
+    notice.say(QStringLiteral("Wind: 20.0 m/s [S 1.0° E]"), &a);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return accessible->text(QAccessible::Name).startsWith(QLatin1String("Wind")); },
+        5000));
+    EXPECT_EQ(accessible->text(QAccessible::Name),
+              QStringLiteral("Wind: 20.0 m/s [S 1.0° E]. joined"));
+
     notice.say(QStringLiteral("Flying"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return accessible->text(QAccessible::Name) == QLatin1String("Flying"); }, 5000));
