@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The "Adding Vectors" question by keys with the real screen reader: Orca, speaking through
+# speech-dispatcher and espeak-ng to a null sound device, on a private session and
+# accessibility bus inside the bare X server. Checks what Orca spoke (its debug log records
+# every text it speaks) after each step; the transcript is kept as spoken.txt.
+# Usage: orca_check.sh BINARY OUTDIR
+set -euo pipefail
+
+binary=$1
+out=$2
+mkdir -p "$out"
+fail() { echo "orca: FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/x_helpers.sh"
+
+home=$(mktemp -d)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$home"; }
+trap cleanup EXIT
+export HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$home/.asoundrc"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+DefaultModule espeak-ng
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+CONF
+
+dbus-daemon --session --nofork --address="unix:path=$home/bus" >/dev/null 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$home/bus"
+for _ in $(seq 25); do [ -S "$home/bus" ] && break; sleep 0.2; done
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+# Orca writes its debug log through a buffer; a line-buffered file shows each text at once.
+log=$out/orca-debug.txt
+/usr/bin/python3 - "$log" >"$out/orca.log" 2>&1 <<'PY' &
+import builtins, runpy, sys
+log, real_open = sys.argv[1], builtins.open
+builtins.open = lambda f, mode="r", *a, **k: (
+    real_open(f, mode, 1) if f == log and "w" in mode else real_open(f, mode, *a, **k))
+sys.argv = ["orca", "--replace", "--debug-file", log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+PY
+pids+=($!)
+
+# Waits up to 15 s for Orca to speak a text holding $1, after log line $from.
+from=0
+hear() {
+    for _ in $(seq 75); do
+        tail -n +"$((from + 1))" "$log" 2>/dev/null | grep "SPEECH OUTPUT: '" | grep -qF -- "$1" &&
+            return 0
+        sleep 0.2
+    done
+    fail "Orca did not speak '$1' ($2)"
+}
+mark() { from=$(wc -l <"$log"); }
+keys() { mark; xdotool key --delay 80 "$@"; }
+
+hear "Screen reader on" "Orca starting"
+env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$out/zephyra.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
+about=$(wait_window '^Zephyra About$') || fail "the about box did not appear"
+xdotool windowfocus --sync "$about"
+hear "Zephyra About dialog" "the about box"
+keys Escape
+sleep 0.5
+mark
+xdotool windowfocus --sync "$main"
+hear "Ground view" "the window after the about box"
+
+keys alt+f Right Right Down Down Return
+hear "Too add velocity vectors you put the vectors" "the question opening"
+keys Return
+hear "Ground view" "Enter on Ok"
+keys Tab Tab Tab Tab
+hear "Plane arrow" "Tab to the plane arrow"
+keys shift+Down shift+Down shift+Down shift+Up shift+Up Up Up Up Up Up Up Up
+hear "joined" "the plane arrow moved onto the wind arrow's tail"
+keys alt+v
+hear "Velocities page" "Alt+V"
+reached=false
+for _ in $(seq 12); do
+    keys Tab
+    for _ in $(seq 10); do
+        if tail -n +"$((from + 1))" "$log" | grep -q "SPEECH OUTPUT: 'Wind direction dial"; then
+            reached=true
+            break 2
+        fi
+        sleep 0.2
+    done
+done
+$reached || fail "Tab did not bring Orca to the wind dial"
+keys e $(printf 'Right %.0s' $(seq 30))
+hear "[S 60.0° E]" "E and 30 x Right on the wind dial"
+keys alt+s
+hear "Flying" "Alt+S starting the flight on the Velocities page"
+sleep 2
+keys alt+s
+hear "Stopped. Time:" "Alt+S stopping the flight"
+keys ctrl+q
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+
+grep "SPEECH OUTPUT: '" "$log" | sed -E "s/^.*SPEECH OUTPUT: '(.*)'[ ]?\{.*$/\1/" >"$out/spoken.txt"
+echo "orca: passed: Orca spoke the question, the join, the wind dial's read-out, the flight and its result; transcript in $out/spoken.txt"
