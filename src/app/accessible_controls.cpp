@@ -2,13 +2,23 @@
 #include "app/accessible_controls.h"
 
 #include "app/pointer_widget.h"
+#include "app/slider_bar.h"
 #include "app/spoken_notice.h"
 
 #include <QAccessibleWidget>
 
+#include <cmath>
+
 namespace zephyra {
 
 namespace {
+
+// Between a dial's angle (anticlockwise from East, as the scene holds it) and its bearing
+// (clockwise from North): each is the other's image, in [0, 360).
+double bearing(double degrees) {
+    const double turned = std::fmod(450.0 - degrees, 360.0);
+    return turned < 0 ? turned + 360.0 : turned;
+}
 
 // A pointer widget as assistive tools see it: its name and description as set on the widget,
 // focusable when it takes the focus, a value when it is a dial, a press action when it is a
@@ -46,19 +56,46 @@ public:
             QAccessibleWidget::doAction(name);
     }
 
-    QVariant currentValue() const override { return pointer()->accessibleValue(); }
+    // A dial's value is its bearing, as a compass reads: clockwise from North, in degrees,
+    // told to a tenth.
+    QVariant currentValue() const override { return bearing(pointer()->accessibleValue()); }
     void setCurrentValue(const QVariant& value) override {
         bool ok = false;
         const double degrees = value.toDouble(&ok);
         if (ok && widget()->isEnabled())
-            pointer()->requestValue(degrees);
+            pointer()->requestValue(bearing(degrees));
     }
     QVariant maximumValue() const override { return 360.0; }
     QVariant minimumValue() const override { return 0.0; }
-    QVariant minimumStepSize() const override { return 1.0; }
+    QVariant minimumStepSize() const override { return 0.1; }
 
 private:
     PointerWidget* pointer() const { return static_cast<PointerWidget*>(widget()); }
+};
+
+// A slider bar's value as its quantity: the position times the worth of one step.
+class AccessibleBar : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleBar(SliderBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return bar()->value() * bar()->spokenStep(); }
+    void setCurrentValue(const QVariant& value) override {
+        bool ok = false;
+        const double quantity = value.toDouble(&ok);
+        if (ok && bar()->isEnabled())
+            bar()->setValue(qRound(quantity / bar()->spokenStep()));
+    }
+    QVariant maximumValue() const override { return bar()->maximum() * bar()->spokenStep(); }
+    QVariant minimumValue() const override { return bar()->minimum() * bar()->spokenStep(); }
+    QVariant minimumStepSize() const override { return bar()->spokenStep(); }
+
+private:
+    SliderBar* bar() const { return static_cast<SliderBar*>(widget()); }
 };
 
 // The focus ring is drawing, not a control: assistive tools see it as not shown.
@@ -88,6 +125,9 @@ QAccessibleInterface* pointerFactory(const QString& className, QObject* object) 
     if (className == QLatin1String("zephyra::FocusMark"))
         if (auto* widget = qobject_cast<QWidget*>(object))
             return new AccessibleRing(widget);
+    if (className == QLatin1String("zephyra::SliderBar"))
+        if (auto* bar = qobject_cast<SliderBar*>(object))
+            return new AccessibleBar(bar);
     if (className == QLatin1String("zephyra::SpokenNotice"))
         if (auto* notice = qobject_cast<SpokenNotice*>(object))
             return new AccessibleNotice(notice);

@@ -14,6 +14,9 @@ struct BarRow {
     ScrollBar Scene::*bar;
     void (*write)(Scene&, int);
     Label Scene::*readout;
+    // What one step of the bar is worth as a screen reader speaks its value (a speed bar
+    // steps in tenths of a speed unit, the time bar in hundredths of a second).
+    double spokenStep = 1;
 };
 
 } // namespace zephyra

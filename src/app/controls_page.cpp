@@ -18,7 +18,7 @@ namespace zephyra {
 namespace {
 
 const BarRow timeBars[] = {
-    {"tsb", {16, 58, 153, 17}, "Time", &Scene::tsb, setTime, &Scene::timelb},
+    {"tsb", {16, 58, 153, 17}, "Time", &Scene::tsb, setTime, &Scene::timelb, 0.01},
     {"timefactorsb",
      {16, 101, 153, 17},
      "Time factor",
@@ -76,8 +76,9 @@ ControlsPage::ControlsPage(WindowContext& context, QWidget* page)
             [this] { buttons_.front().widget()->click(); });
     for (std::size_t i = 0; i < std::size(timeBars); ++i) {
         labels_.emplace_back(timeLabels[i], scene, page);
-        bars_.emplace_back(&timeBars[i], makeScrollBar(timeBars[i].name, timeBars[i].geometry,
-                                                       timeBars[i].accessibleName, page));
+        bars_.emplace_back(&timeBars[i],
+                           makeScrollBar(timeBars[i].name, timeBars[i].geometry,
+                                         timeBars[i].accessibleName, page, timeBars[i].spokenStep));
     }
     checks_.emplace_back(&repeatCheck, makeCheckBox(repeatCheck, context, page));
     buildDistanceScale(page);

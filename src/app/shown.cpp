@@ -67,8 +67,9 @@ QGroupBox* makeGroupBox(const char* name, const QString& title, const QRect& geo
 }
 
 QScrollBar* makeScrollBar(const char* name, const QRect& geometry, const char* accessibleName,
-                          QWidget* parent) {
+                          QWidget* parent, double spokenStep) {
     auto* bar = new SliderBar(parent);
+    bar->setSpokenStep(spokenStep);
     bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setAccessibleName(QLatin1String(accessibleName));

@@ -45,7 +45,7 @@ QGroupBox* makeGroupBox(const char* name, const QString& title, const QRect& geo
                         QWidget* parent, QStyle* style);
 // A scroll bar stepped up by Right and PageDown, as its arrows do, and reached by Tab.
 QScrollBar* makeScrollBar(const char* name, const QRect& geometry, const char* accessibleName,
-                          QWidget* parent);
+                          QWidget* parent, double spokenStep = 1);
 
 enum class LabelFit {
     Grows,   // sizes itself to its caption, left edge fixed

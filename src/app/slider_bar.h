@@ -13,6 +13,10 @@ class SliderBar : public QScrollBar {
 public:
     explicit SliderBar(QWidget* parent);
 
+    // What one step is worth as assistive tools read the value: 0.1 makes 471 read 47.1.
+    void setSpokenStep(double step) { spokenStep_ = step; }
+    double spokenStep() const { return spokenStep_; }
+
 protected:
     void sliderChange(SliderChange change) override;
     void paintEvent(QPaintEvent* event) override;
@@ -23,6 +27,7 @@ private:
 
     QRect paintedSlider_;
     int paintedValue_ = 0;
+    double spokenStep_ = 1;
 };
 
 } // namespace zephyra

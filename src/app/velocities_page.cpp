@@ -48,7 +48,8 @@ const VectorRow vectorRows[] = {
       "Wind speed",
       &Scene::airspeedsb,
       setWindSpeed,
-      &Scene::airlb},
+      &Scene::airlb,
+      0.1},
      "windim",
      "Wind direction dial",
      &Scene::windim,
@@ -69,7 +70,8 @@ const VectorRow vectorRows[] = {
       "Plane speed",
       &Scene::planespeedsb,
       setPlaneSpeed,
-      &Scene::planelb},
+      &Scene::planelb,
+      0.1},
      "planeim",
      "Plane direction dial",
      &Scene::planeim,
@@ -90,7 +92,8 @@ const VectorRow vectorRows[] = {
       "Ground speed",
       &Scene::resultantsb,
       setGroundSpeed,
-      &Scene::rlb},
+      &Scene::rlb,
+      0.1},
      "resultantim",
      "Ground velocity direction dial",
      &Scene::resultantim,
@@ -141,7 +144,8 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
     Scene& scene = context_.scene;
     labels_.emplace_back(row.readout, scene, page);
     Vector vector{&row,
-                  makeScrollBar(row.speed.name, row.speed.geometry, row.speed.accessibleName, page),
+                  makeScrollBar(row.speed.name, row.speed.geometry, row.speed.accessibleName, page,
+                                row.speed.spokenStep),
                   nullptr,
                   {}};
     connect(vector.speed, &QScrollBar::valueChanged, this, [this, &row](int value) {

@@ -46,9 +46,22 @@ TEST_F(Accessibility, ControlsHaveFittingRolesAndTheirReadOutsAsDescriptions) {
     }
     QAccessibleValueInterface* dial = accessible("planeim")->valueInterface();
     ASSERT_NE(dial, nullptr);
-    dial->setCurrentValue(90.0); // an assistive tool points the plane North
-    EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 20.0 m/s [N]"));
+    // A dial reads as a compass bearing, clockwise from North.
     EXPECT_EQ(dial->currentValue().toDouble(), 90.0);
+    dial->setCurrentValue(0.0); // an assistive tool points the plane North
+    EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 20.0 m/s [N]"));
+    EXPECT_EQ(dial->currentValue().toDouble(), 0.0);
+    dial->setCurrentValue(120.0);
+    EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 20.0 m/s [S 60.0° E]"));
+
+    // A bar reads as its quantity: the wind speed in m/s to a tenth, the time in seconds.
+    QAccessibleValueInterface* speed = accessible("airspeedsb")->valueInterface();
+    ASSERT_NE(speed, nullptr);
+    EXPECT_DOUBLE_EQ(speed->currentValue().toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(speed->minimumStepSize().toDouble(), 0.1);
+    speed->setCurrentValue(47.1);
+    EXPECT_EQ(text("airlb"), QStringLiteral("Wind: 47.1 m/s [E]"));
+    EXPECT_DOUBLE_EQ(accessible("tsb")->valueInterface()->minimumStepSize().toDouble(), 0.01);
 }
 
 TEST_F(Accessibility, HandlesSayWhatTheyShow) {
