@@ -210,9 +210,9 @@ TEST_F(WindowLayout, DistanceScaleOffersSixItemsWithTheFirstChosen) {
 
 TEST_F(WindowLayout, ControlsWithoutCaptionsHaveAccessibleNames) {
     const std::pair<const char*, const char*> named[] = {
-        {"airspeedsb", "Wind speed"}, {"windim", "Wind direction dial"},
+        {"airspeedsb", "Wind speed"}, {"windim", "Wind direction"},
         {"planesh", "Plane start"},   {"tsb", "Time"},
-        {"waterim", "Ground view"},   {"planeim", "Plane direction dial"},
+        {"waterim", "Ground view"},   {"planeim", "Plane direction"},
         {"timesb", "Vector scale"},   {"Image3", "Turn wind clockwise"}};
     for (const auto& [name, accessible] : named)
         EXPECT_EQ(window.findChild<QWidget*>(QLatin1String(name))->accessibleName(),

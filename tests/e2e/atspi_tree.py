@@ -5,7 +5,7 @@ that shows: it has a name, the name is not an internal one, and each group box i
 its own title. Prints the number of controls checked; exits 1 on the first pass that fails.
 
 Usage: atspi_tree.py PASS-NAME [EXPECTED-NAME ...]
-Each EXPECTED-NAME must be among the showing controls (for example "Wind direction dial").
+Each EXPECTED-NAME must be among the showing controls (for example "Wind direction").
        atspi_tree.py --read PREFIX
 prints the first showing label whose text begins with PREFIX, and the description of the
 focused control (what a screen reader reads out).

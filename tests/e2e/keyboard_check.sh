@@ -115,7 +115,7 @@ times 23 Prior
 times 7 Right
 keys Tab Tab # past the counter-clockwise turn button to the dial
 now=$(tree --read "Ground:" | sed -n 2p)
-[[ "$now" == "focused: Ground velocity direction dial:"* ]] || fail "not on the ground dial ($now)"
+[[ "$now" == "focused: Ground velocity direction:"* ]] || fail "not on the ground dial ($now)"
 times 1 Right
 times 10 ctrl+Left
 ground=$(read_label "Ground:")
@@ -127,12 +127,12 @@ echo "keys: $ground"
 keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 for _ in $(seq 12); do
     now=$(tree --read "Wind:" | sed -n 2p)
-    [[ "$now" == "focused: Wind direction dial:"* ]] && break
+    [[ "$now" == "focused: Wind direction:"* ]] && break
     keys shift+Tab
 done
-[[ "$now" == "focused: Wind direction dial:"* ]] || fail "Shift+Tab did not reach the wind dial ($now)"
+[[ "$now" == "focused: Wind direction:"* ]] || fail "Shift+Tab did not reach the wind dial ($now)"
 shot k07-wind-dial-focused.png
-tree "Velocities page" "Wind direction dial" "Turn wind clockwise" "Wind speed" ||
+tree "Velocities page" "Wind direction" "Turn wind clockwise" "Wind speed" ||
     fail "accessibility tree of the Velocities page"
 
 # 6. Fly: Controls page, Start; read the time, Stop. A screen reader is told no more than it
@@ -152,12 +152,12 @@ keys alt+v
 tree --read Wind: >/dev/null
 for _ in $(seq 16); do
     now=$(tree --read "Wind:" | sed -n 2p)
-    [[ "$now" == "focused: Wind direction dial:"* ]] && break
+    [[ "$now" == "focused: Wind direction:"* ]] && break
     keys Tab
 done
-[[ "$now" == "focused: Wind direction dial:"* ]] || fail "Tab did not reach the wind dial ($now)"
+[[ "$now" == "focused: Wind direction:"* ]] || fail "Tab did not reach the wind dial ($now)"
 heard=$(tree --listen n)
-echo "$heard" | grep -q "^Wind direction dial: .*Wind: 47.1 m/s \[N\]" ||
+echo "$heard" | grep -q "^Wind direction: .*Wind: 47.1 m/s \[N\]" ||
     fail "N on the focused dial told no change of its read-out (heard: $heard)"
 echo "keys: a screen reader hears: $(echo "$heard" | tr '\n' ';')"
 north=$(read_label "Wind:")

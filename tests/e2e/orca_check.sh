@@ -92,7 +92,7 @@ reached=false
 for _ in $(seq 12); do
     keys Tab
     for _ in $(seq 10); do
-        if tail -n +"$((from + 1))" "$log" | grep -q "SPEECH OUTPUT: 'Wind direction dial"; then
+        if tail -n +"$((from + 1))" "$log" | grep -q "SPEECH OUTPUT: 'Wind direction dial [0-9]"; then
             reached=true
             break 2
         fi
