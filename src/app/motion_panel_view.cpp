@@ -89,8 +89,13 @@ void MotionPanelView::project() {
         const QSignalBlocker blocker(expmem_);
         expmem_->setPlainText(scene.expmemText);
     }
-    if (expmem_->isReadOnly() != scene.expmemReadOnly)
+    if (expmem_->isReadOnly() != scene.expmemReadOnly) {
         expmem_->setReadOnly(scene.expmemReadOnly);
+        // Read-only, it keeps a caret, so a screen reader reads it line by line with the arrows.
+        if (scene.expmemReadOnly)
+            expmem_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+    }
     setShown(yngb_, scene.yngbVisible);
     setShown(qb_, scene.qbVisible);
     for (ShownButton& button : buttons_) {

@@ -46,6 +46,10 @@ TEST_F(Window, AReadOnlyQuestionTextIsNotClearedByEnteringIt) {
     const QString question = memo->toPlainText();
     EXPECT_FALSE(question.isEmpty());
     EXPECT_TRUE(memo->isReadOnly());
+    EXPECT_TRUE(memo->textInteractionFlags() & Qt::TextSelectableByKeyboard); // a caret to read by
+    memo->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(memo, Qt::Key_Down);
+    EXPECT_GT(memo->textCursor().position(), 0); // Down moved the caret to the next line
     QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, {20, 10});
     EXPECT_EQ(memo->toPlainText(), question);
     EXPECT_FALSE(find("qb")->isHidden());
