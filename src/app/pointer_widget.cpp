@@ -6,15 +6,28 @@
 namespace zephyra {
 
 void PointerWidget::mousePressEvent(QMouseEvent* event) {
-    Q_EMIT pressed(event->position().toPoint());
+    held_ = event->position().toPoint();
+    Q_EMIT pressed(*held_);
 }
 
 void PointerWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (held_)
+        held_ = event->position().toPoint();
     Q_EMIT moved(event->position().toPoint());
 }
 
 void PointerWidget::mouseReleaseEvent(QMouseEvent* event) {
+    held_.reset();
     Q_EMIT released(event->position().toPoint());
+}
+
+void PointerWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
+        const QPoint at = *held_;
+        held_.reset();
+        Q_EMIT released(at);
+    }
+    QWidget::changeEvent(event);
 }
 
 } // namespace zephyra

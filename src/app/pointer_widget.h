@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include <optional>
+
 namespace zephyra {
 
 // Reports the mouse in the widget's own coordinates. Qt grabs the mouse on a press, so moves
@@ -36,8 +38,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Disabled while a button is held (a panel opening over it), the widget gets no release:
+    // the press ends here instead, where the pointer last was.
+    void changeEvent(QEvent* event) override;
 
 private:
+    std::optional<QPoint> held_;
     QAccessible::Role role_ = QAccessible::Graphic;
     double value_ = 0.0;
 };

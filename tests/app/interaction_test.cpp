@@ -82,6 +82,16 @@ TEST_F(Window, HoldingATurnButtonTurnsByAHundredthOfADegreePerTick) {
     EXPECT_EQ(ticks.count(), n);
 }
 
+TEST_F(Window, ATurnButtonHeldWhileAPanelOpensOverItStopsTurning) {
+    QWidget* button = find("Image4");
+    QTest::mousePress(button, Qt::LeftButton, {}, {8, 8});
+    ASSERT_TRUE(find<QTimer>("angletr")->isActive());
+    choose("SaveMotion1"); // disables the page under the held button, which gets no release
+    EXPECT_FALSE(find<QTimer>("angletr")->isActive());
+    QTest::mouseRelease(button, Qt::LeftButton, {}, {8, 8});
+    EXPECT_FALSE(find<QTimer>("angletr")->isActive());
+}
+
 TEST_F(Window, ATurnButtonStopsWhenTheWindowOrAMenuTakesTheMouse) {
     QTest::mousePress(find("Image4"), Qt::LeftButton, {}, {8, 8});
     ASSERT_TRUE(find<QTimer>("angletr")->isActive());
