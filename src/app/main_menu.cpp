@@ -2,6 +2,7 @@
 #include "app/main_menu.h"
 
 #include "app/guide_location.h"
+#include "app/scene_description.h"
 #include "ground_view/arrows.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/river.h"
@@ -47,6 +48,11 @@ void showGuide(MenuActions& actions, int) {
     zephyra::openGuide(actions.context.platform, guideUrl());
 }
 
+// A screen reader speaks the ground view in words.
+void describe(MenuActions& actions, int) {
+    actions.context.say(describeScene(actions.context.scene), nullptr);
+}
+
 void showAbout(MenuActions& actions, int) {
     actions.context.run([&] { About1Click(actions.context.scene, actions.context.platform); });
 }
@@ -84,6 +90,7 @@ const std::vector<MenuRow>& mainMenuRows() {
          &Scene::showRiver},
         {"Showposition1", "Show Displacement", "Options1", M::CheckItem, runs<Showposition1Click>,
          0, nullptr, &Scene::showDisplacement},
+        {"DescribeScene1", "&Describe the Scene", "Options1", M::Item, describe, 0, "Ctrl+D"},
         {"Units1", "Units: m,s", "Options1", M::Submenu, nullptr, 0, nullptr, nullptr,
          &Scene::units1Caption},
         {"ms1", "m,s", "Units1", M::Item, chooseUnits, unitsMS},
