@@ -10,6 +10,7 @@
 #include "app/main_menu.h"
 #include "app/motion_panel_view.h"
 #include "app/notebook.h"
+#include "app/pointer_widget.h"
 #include "app/shown.h"
 #include "app/spoken_notice.h"
 #include "app/velocities_page.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -80,6 +82,9 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     motionPanel_ = new MotionPanelView(context_, client);
     menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
                          menuBar());
+    // A menu opened by a key while a button is held takes the mouse, and the release with it.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, [this] { endPresses(); });
     new FocusMark(this);
     narrator_.emplace(scene_, [this](const QString& text) { context_.say(text, nullptr); });
     for (QPushButton* button : client->findChildren<QPushButton*>())
@@ -160,6 +165,13 @@ void Trelativefrm::project() {
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }
 
+void Trelativefrm::endPresses() {
+    if (scene_.angletrEnabled)
+        context_.run([this] { Image10MouseUp(scene_); });
+    for (PointerWidget* pointer : findChildren<PointerWidget*>())
+        pointer->endPress();
+}
+
 void Trelativefrm::startUp() {
     if (startedUp_)
         return;
@@ -195,9 +207,10 @@ bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
 bool Trelativefrm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         startUp();
-    // A turn button released while another window had the mouse sends no release here.
-    if (event->type() == QEvent::WindowDeactivate && scene_.angletrEnabled)
-        context_.run([this] { Image10MouseUp(scene_); });
+    // A turn button or handle released while another window had the mouse sends no release
+    // here.
+    if (event->type() == QEvent::WindowDeactivate)
+        endPresses();
     return QMainWindow::event(event);
 }
 

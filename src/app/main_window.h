@@ -57,6 +57,8 @@ protected:
 private:
     // The about box, the note and the arrows, once: at the first activation, as designed.
     void startUp();
+    // Ends every press of a turn button or handle, whose release will not come.
+    void endPresses();
     QWidget* buildClient();
     void buildTimers();
     void paceAnnouncements();

@@ -21,12 +21,18 @@ void PointerWidget::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT released(event->position().toPoint());
 }
 
+void PointerWidget::endPress() {
+    if (!held_)
+        return;
+    const QPoint at = *held_;
+    held_.reset();
+    Q_EMIT released(at);
+}
+
 void PointerWidget::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) {
-        const QPoint at = *held_;
-        held_.reset();
-        Q_EMIT released(at);
-    }
+    if ((event->type() == QEvent::EnabledChange && !isEnabled()) ||
+        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
+        endPress();
     QWidget::changeEvent(event);
 }
 

@@ -38,9 +38,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // Disabled while a button is held (a panel opening over it), the widget gets no release:
-    // the press ends here instead, where the pointer last was.
+    // Disabled while a button is held (a panel opening over it), or left by the focus for a
+    // menu or another window, the widget gets no release: the press ends here instead, where
+    // the pointer last was.
     void changeEvent(QEvent* event) override;
+
+public:
+    // Ends a press whose release will not come here, as a release where the pointer last was.
+    void endPress();
 
 private:
     std::optional<QPoint> held_;

@@ -92,6 +92,19 @@ TEST_F(Window, ATurnButtonHeldWhileAPanelOpensOverItStopsTurning) {
     EXPECT_FALSE(find<QTimer>("angletr")->isActive());
 }
 
+TEST_F(Window, ADragEndsWhereItWasWhenAMenuOpenedByAKeyTakesTheMouse) {
+    QWidget* carrier = find("movesh");
+    QTest::mousePress(carrier, Qt::LeftButton, {}, {4, 4});
+    QTest::mouseMove(carrier, {14, 24});
+    ASSERT_TRUE(window.scene().dragging);
+    const int left = window.scene().movesh.left;
+    QTest::keyClick(&window, 'f', Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 5000));
+    EXPECT_FALSE(window.scene().dragging);
+    EXPECT_EQ(window.scene().movesh.left, left);
+    QApplication::activePopupWidget()->close();
+}
+
 TEST_F(Window, ATurnButtonStopsWhenTheWindowOrAMenuTakesTheMouse) {
     QTest::mousePress(find("Image4"), Qt::LeftButton, {}, {8, 8});
     ASSERT_TRUE(find<QTimer>("angletr")->isActive());
