@@ -48,6 +48,12 @@ MotionPanelView::MotionPanelView(WindowContext& context, QWidget* client)
                          {199, 173, 194, 57}, expgb_, context.boxStyle);
     for (const ButtonRow& row : answerButtons)
         buttons_.emplace_back(row, context, yngb_);
+    // "&Yes" closes the panel when the motion was applied: heard by whoever cannot see it.
+    QPushButton* yes = buttons_[std::size(panelButtons)].widget();
+    connect(yes, &QPushButton::clicked, this, [this] {
+        if (!context_.scene.expgbVisible)
+            context_.say(QStringLiteral("Motion loaded"), nullptr);
+    });
     qb_ = makeGroupBox("qb", QStringLiteral("Relative Motion Question"), {8, 176, 393, 57}, expgb_,
                        context.boxStyle);
     // Opaque, so the buttons it covers do not show through.

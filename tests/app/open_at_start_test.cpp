@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A motion file given at start-up: the about box first, then the motion panel previews it.
+#include "app/spoken_notice.h"
 #include "app/window_fixture.h"
 
 #include <QPlainTextEdit>
@@ -44,6 +45,9 @@ TEST_F(StartedWithAddingVectors, ThePanelPreviewsTheFileAfterTheAboutBoxAndYesAp
 
     QTest::mouseClick(find<QPushButton>("ybt"), Qt::LeftButton);
     EXPECT_TRUE(find("expgb")->isHidden());
+    auto* notice = window.findChild<zephyra::SpokenNotice*>();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return notice->told().endsWith(QLatin1String("Motion loaded")); }, 5000));
     // Speeds 471, 514 and 686 tenths; angles 0.21378, 0.92730 and 0.60229 from East.
     EXPECT_EQ(text("airlb"), QStringLiteral("Wind: 47.1 m/s [N 77.8° E]"));
     EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 51.4 m/s [N 36.9° E]"));
