@@ -2,6 +2,7 @@
 #include "app/ground_position.h"
 
 #include "app/picture_view.h"
+#include "app/scene_description.h"
 #include "app/shape_view.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
@@ -17,6 +18,10 @@ enum class Drag { None, Point, Middle, Carrier };
 
 QString joined(const Scene& scene) {
     return scene.vectorsJoined ? QStringLiteral(", joined") : QString();
+}
+// Joined, or how far the arrow's nearest end is from the end it may join.
+QString joinedOr(const Scene& scene, Arrow arrow) {
+    return scene.vectorsJoined ? joined(scene) : nearestEnd(scene, arrow);
 }
 QString wind(const Scene& scene) {
     return spoken(scene.airlb.caption);
@@ -84,11 +89,12 @@ const ShapeRow shapeRows[] = {
      nullptr,
      cross},
     {"windshm", handle, "Wind arrow", &Scene::windshm, Drag::Middle, ShapeId::windshm,
-     [](const Scene& s) { return wind(s) + joined(s); }},
+     [](const Scene& s) { return wind(s) + joinedOr(s, Arrow::Wind); }},
     {"planeshm", handle, "Plane arrow", &Scene::planeshm, Drag::Middle, ShapeId::planeshm,
-     [](const Scene& s) { return plane(s) + joined(s); }},
+     [](const Scene& s) { return plane(s) + joinedOr(s, Arrow::Plane); }},
     {"resultshm", handle, "Ground velocity arrow", &Scene::resultshm, Drag::Middle,
-     ShapeId::resultshm, [](const Scene& s) { return spoken(s.rlb.caption); }},
+     ShapeId::resultshm,
+     [](const Scene& s) { return spoken(s.rlb.caption) + nearestEnd(s, Arrow::Ground); }},
     {"resultshb", handle, "Ground velocity arrow tail", &Scene::resultshb, none, anyId, nullptr,
      arrow, true},
     {"resultsht", handle, "Ground velocity arrow tip", &Scene::resultsht, none, anyId, nullptr,

@@ -33,11 +33,23 @@ QString arrow(const Label& readout, const Shape& tail, const Shape& tip) {
         .arg(spoken(readout.caption), at(tail), at(tip));
 }
 
-// The two ends nearest each other, one of each list; joined when they are on each other.
-QString nearest(const Scene& scene, const std::array<End, 2>& ours,
-                const std::array<End, 2>& theirs) {
-    const End* bestOurs = nullptr;
-    const End* bestTheirs = nullptr;
+const std::array<End, 2> planeEnds{
+    {{"plane arrow's tail", &Scene::planeshb}, {"plane arrow's tip", &Scene::planesht}}};
+const std::array<End, 2> windEnds{
+    {{"wind arrow's tail", &Scene::windshb}, {"wind arrow's tip", &Scene::windsht}}};
+const std::array<End, 2> groundEnds{{{"ground velocity arrow's tail", &Scene::resultshb},
+                                     {"ground velocity arrow's tip", &Scene::resultsht}}};
+
+struct Nearest {
+    const End* ours;
+    const End* theirs;
+    QPoint offset; // from theirs to ours
+};
+
+// The two ends nearest each other, one of each list.
+Nearest nearestPair(const Scene& scene, const std::array<End, 2>& ours,
+                    const std::array<End, 2>& theirs) {
+    Nearest found{nullptr, nullptr, {}};
     long best = std::numeric_limits<long>::max();
     for (const End& one : ours)
         for (const End& other : theirs) {
@@ -45,20 +57,40 @@ QString nearest(const Scene& scene, const std::array<End, 2>& ours,
             const long distance = long(d.x()) * d.x() + long(d.y()) * d.y();
             if (distance < best) {
                 best = distance;
-                bestOurs = &one;
-                bestTheirs = &other;
+                found = {&one, &other, d};
             }
         }
-    const QPoint d = centre(scene.*bestOurs->shape) - centre(scene.*bestTheirs->shape);
-    if (d.isNull())
+    return found;
+}
+
+// The nearest ends as a sentence; joined when they are on each other.
+QString nearest(const Scene& scene, const std::array<End, 2>& ours,
+                const std::array<End, 2>& theirs) {
+    const Nearest pair = nearestPair(scene, ours, theirs);
+    if (pair.offset.isNull())
         return QStringLiteral("The %1 is joined to the %2.")
-            .arg(QLatin1String(bestOurs->name), QLatin1String(bestTheirs->name));
+            .arg(QLatin1String(pair.ours->name), QLatin1String(pair.theirs->name));
     return QStringLiteral("The %1 is %2 the %3.")
-        .arg(QLatin1String(bestOurs->name), placeRelative(d.x(), d.y()),
-             QLatin1String(bestTheirs->name));
+        .arg(QLatin1String(pair.ours->name), placeRelative(pair.offset.x(), pair.offset.y()),
+             QLatin1String(pair.theirs->name));
 }
 
 } // namespace
+
+QString nearestEnd(const Scene& scene, Arrow arrow) {
+    const std::array<End, 2> groundTail{{groundEnds[0], groundEnds[0]}};
+    const std::array<End, 2> windTail{{windEnds[0], windEnds[0]}};
+    const Nearest pair = arrow == Arrow::Wind    ? nearestPair(scene, windEnds, planeEnds)
+                         : arrow == Arrow::Plane ? nearestPair(scene, planeEnds, windEnds)
+                                                 : nearestPair(scene, groundTail, windTail);
+    if (pair.offset.isNull())
+        return {};
+    // "wind arrow's tail" -> "tail": the arrow is the one described.
+    const QString own = QString::fromLatin1(pair.ours->name).section(QLatin1Char(' '), -1);
+    return QStringLiteral(", %1 %2 the %3")
+        .arg(own, placeRelative(pair.offset.x(), pair.offset.y()),
+             QLatin1String(pair.theirs->name));
+}
 
 QString placeRelative(int dx, int dy) {
     QStringList parts;
@@ -79,13 +111,7 @@ QString describeScene(const Scene& scene) {
         said << arrow(scene.airlb, scene.windshb, scene.windsht)
              << arrow(scene.planelb, scene.planeshb, scene.planesht)
              << arrow(scene.rlb, scene.resultshb, scene.resultsht);
-        const std::array<End, 2> plane{
-            {{"plane arrow's tail", &Scene::planeshb}, {"plane arrow's tip", &Scene::planesht}}};
-        const std::array<End, 2> wind{
-            {{"wind arrow's tail", &Scene::windshb}, {"wind arrow's tip", &Scene::windsht}}};
-        const std::array<End, 2> ground{{{"ground velocity arrow's tail", &Scene::resultshb},
-                                         {"ground velocity arrow's tip", &Scene::resultsht}}};
-        said << nearest(scene, plane, wind) << nearest(scene, ground, wind);
+        said << nearest(scene, planeEnds, windEnds) << nearest(scene, groundEnds, windEnds);
     }
     said << QStringLiteral("Plane start at %1.").arg(at(scene.planesh));
     if (scene.tsb.position > 0)

@@ -13,6 +13,13 @@ struct Scene;
 // Places are in pixels from the top left of the ground view.
 QString describeScene(const Scene& scene);
 
+enum class Arrow { Wind, Plane, Ground };
+
+// Where the arrow's end nearest to an end it may join lies from that end, as ", tail 4 px left
+// of and 3 px below the wind arrow's tip"; empty when the two are on each other. The plane and
+// the wind arrows join each other; the ground velocity arrow's tail goes to the wind's tail.
+QString nearestEnd(const Scene& scene, Arrow arrow);
+
 // Where the point at is from the point to, as "4 px left of and 3 px below", or "on".
 QString placeRelative(int dx, int dy);
 

@@ -36,7 +36,9 @@ TEST_F(Accessibility, ControlsHaveFittingRolesAndTheirReadOutsAsDescriptions) {
         {"airspeedsb", QAccessible::ScrollBar, "Wind: 20.0 m/s [E]"},
         {"Image5", QAccessible::Button, "Plane: 20.0 m/s [E]"},
         {"tsb", QAccessible::ScrollBar, "Time: 0.00 s"},
-        {"planeshm", QAccessible::Graphic, "Plane: 20.0 m/s [E]"},
+        // A handle also tells how far its arrow's nearest end is from the end it may join.
+        {"planeshm", QAccessible::Graphic,
+         "Plane: 20.0 m/s [E], tip 40 px right of and 24 px above the wind arrow's tail"},
         {"waterim", QAccessible::Canvas, ""}};
     for (const auto& [name, role, description] : controls) {
         QAccessibleInterface* control = accessible(name);
@@ -68,7 +70,9 @@ TEST_F(Accessibility, HandlesSayWhatTheyShow) {
     QWidget* handle = find("windshm");
     handle->setFocus(Qt::TabFocusReason);
     QTest::keyClick(handle, Qt::Key_Left);
-    EXPECT_EQ(handle->accessibleDescription(), QStringLiteral("Wind: 20.0 m/s [E]"));
+    EXPECT_EQ(handle->accessibleDescription(),
+              QStringLiteral("Wind: 20.0 m/s [E], tail 1 px left of and 184 px above the plane "
+                             "arrow's tail"));
     QTest::mouseClick(find<QCheckBox>("stopstartcb"), Qt::LeftButton);
     QWidget* marker = find("Startsh");
     marker->setFocus(Qt::TabFocusReason);
