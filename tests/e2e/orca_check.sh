@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The "Adding Vectors" question by keys with the real screen reader: Orca, speaking through
+# The "Adding Vectors" motion by keys with the real screen reader: Orca, speaking through
 # speech-dispatcher and espeak-ng to a null sound device, on a private session and
 # accessibility bus inside the bare X server. Checks what Orca spoke (its debug log records
 # every text it speaks) after each step; the transcript is kept as spoken.txt.
@@ -76,7 +76,10 @@ keys() {
 focused() { /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --read "Wind:" | sed -n 2p; }
 
 hear "Screen reader on" "Orca starting"
-env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$out/zephyra.log" 2>&1 &
+# The Adding Vectors motion given on the command line: previewed after the about box.
+motion=$(dirname "$0")/../data/adding_vectors.rel
+env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" "$motion" \
+    >"$out/zephyra.log" 2>&1 &
 pid=$!
 pids+=("$pid")
 main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
@@ -85,22 +88,26 @@ xdotool windowfocus --sync "$about"
 hear "Zephyra About dialog" "the about box"
 keys Escape
 sleep 0.5
-mark
 xdotool windowfocus --sync "$main"
-hear "Ground view" "the window after the about box"
-
-# A key Orca is still busy with may not reach the program: the menu is opened again if need be.
-for _ in 1 2 3; do
-    keys alt+f
-    heard_within "Questions" 50 && break
-    keys Escape
+hear "Too add velocity vectors you put the vectors" "the motion's explanation in the preview"
+for _ in $(seq 30); do
+    [[ "$(focused)" == "focused: Yes:"* ]] && break
+    xdotool key Tab
+    sleep 0.3
 done
-keys Right Right Down Down Return
-hear "Too add velocity vectors you put the vectors" "the question opening"
+[[ "$(focused)" == "focused: Yes:"* ]] || fail "Tab did not reach Yes ($(focused))"
 keys Return
-hear "Ground view" "Enter on Ok"
-keys Tab Tab Tab Tab
-hear "Plane arrow" "Tab to the plane arrow"
+hear "Motion loaded" "Enter on Yes"
+mark
+xdotool key Tab
+sleep 0.5
+for _ in $(seq 12); do
+    [[ "$(focused)" == "focused: Plane arrow:"* ]] && break
+    xdotool key Tab
+    sleep 0.4
+done
+[[ "$(focused)" == "focused: Plane arrow:"* ]] || fail "Tab did not reach the plane arrow ($(focused))"
+hear "Plane arrow" "the plane arrow focused"
 keys shift+Down shift+Down shift+Down shift+Up shift+Up Up Up Up Up Up Up Up
 hear "joined" "the plane arrow moved onto the wind arrow's tail"
 keys alt+v
@@ -130,4 +137,4 @@ keys ctrl+q
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 
 grep "SPEECH OUTPUT: '" "$log" | sed -E "s/^.*SPEECH OUTPUT: '(.*)'[ ]?\{.*$/\1/" >"$out/spoken.txt"
-echo "orca: passed: Orca spoke the question, the join, the wind dial's read-out, the flight and its result; transcript in $out/spoken.txt"
+echo "orca: passed: Orca spoke the motion's explanation, 'Motion loaded', the join, the wind dial's read-out, the flight and its result; transcript in $out/spoken.txt"
