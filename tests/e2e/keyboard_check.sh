@@ -17,16 +17,7 @@ bus_dir=$(mktemp -d)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$bus_dir"; }
 trap cleanup EXIT
-dbus-daemon --session --nofork --address="unix:path=$bus_dir/bus" >/dev/null 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$bus_dir/bus"
-for _ in $(seq 25); do [ -S "$bus_dir/bus" ] && break; sleep 0.2; done
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_accessibility_bus "$bus_dir"
 
 export LSAN_OPTIONS="suppressions=$here/lsan.supp"
 # Qt finds the accessibility bus through the session bus; told its address, it races it.

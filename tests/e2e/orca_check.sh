@@ -28,16 +28,7 @@ DefaultModule espeak-ng
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 CONF
 
-dbus-daemon --session --nofork --address="unix:path=$home/bus" >/dev/null 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$home/bus"
-for _ in $(seq 25); do [ -S "$home/bus" ] && break; sleep 0.2; done
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
-/usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_accessibility_bus "$home"
 
 # Orca writes its debug log through a buffer; a line-buffered file shows each text at once.
 log=$out/orca-debug.txt
@@ -74,6 +65,15 @@ keys() {
 }
 # The focused control as the accessibility tree has it (Orca may speak it later).
 focused() { /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --read "Wind:" | sed -n 2p; }
+# Presses Tab, at most $2 times, until the control named $1 has the focus.
+tab_to() {
+    for _ in $(seq "$2"); do
+        [[ "$(focused)" == "focused: $1:"* ]] && return 0
+        xdotool key Tab
+        sleep 0.4
+    done
+    [[ "$(focused)" == "focused: $1:"* ]] || fail "Tab did not reach $1 ($(focused))"
+}
 
 hear "Screen reader on" "Orca starting"
 # The Adding Vectors motion given on the command line: previewed after the about box.
@@ -90,23 +90,13 @@ keys Escape
 sleep 0.5
 xdotool windowfocus --sync "$main"
 hear "Too add velocity vectors you put the vectors" "the motion's explanation in the preview"
-for _ in $(seq 30); do
-    [[ "$(focused)" == "focused: Yes:"* ]] && break
-    xdotool key Tab
-    sleep 0.3
-done
-[[ "$(focused)" == "focused: Yes:"* ]] || fail "Tab did not reach Yes ($(focused))"
+tab_to "Yes" 30
 keys Return
 hear "Motion loaded" "Enter on Yes"
 mark
 xdotool key Tab
 sleep 0.5
-for _ in $(seq 12); do
-    [[ "$(focused)" == "focused: Plane arrow:"* ]] && break
-    xdotool key Tab
-    sleep 0.4
-done
-[[ "$(focused)" == "focused: Plane arrow:"* ]] || fail "Tab did not reach the plane arrow ($(focused))"
+tab_to "Plane arrow" 12
 hear "Plane arrow" "the plane arrow focused"
 keys shift+Down shift+Down shift+Down shift+Up shift+Up Up Up Up Up Up Up Up
 hear "joined" "the plane arrow moved onto the wind arrow's tail"
@@ -119,12 +109,7 @@ if [[ "$(focused)" != "focused: Wind"* ]] && [[ "$(focused)" != "focused: "*arro
     keys Escape
 fi
 mark
-for _ in $(seq 16); do
-    [[ "$(focused)" == "focused: Wind direction:"* ]] && break
-    xdotool key Tab
-    sleep 0.4
-done
-[[ "$(focused)" == "focused: Wind direction:"* ]] || fail "Tab did not reach the wind dial ($(focused))"
+tab_to "Wind direction" 16
 hear "Wind direction dial " "the wind dial focused"
 keys e $(printf 'Right %.0s' $(seq 30))
 hear "[S 60.0° E]" "E and 30 x Right on the wind dial"

@@ -14,3 +14,18 @@ wait_window() {
     done
     return 1
 }
+
+# Starts a private session bus in folder $1 and the accessibility bus on it; appends their
+# process ids to the caller's pids array.
+start_accessibility_bus() {
+    dbus-daemon --session --nofork --address="unix:path=$1/bus" >/dev/null 2>&1 &
+    pids+=($!)
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$1/bus"
+    for _ in $(seq 25); do [ -S "$1/bus" ] && break; sleep 0.2; done
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+    /usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+}
