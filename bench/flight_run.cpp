@@ -9,13 +9,13 @@
 #include "app/application.h"
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
+#include "process_time.h"
 #include "scene/scene.h"
 #include "support/started_scene.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -24,7 +24,6 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 #include <vector>
 
 using namespace zephyra;
@@ -36,18 +35,6 @@ struct Durations {
     int flightMs = 30000;
 };
 Durations durations;
-
-// User + system time of the whole process, all threads, in seconds.
-double processSeconds() {
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray line = stat.readAll();
-    // The fields after the command name, which is in parentheses and may hold spaces.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double ticks = fields.at(11).toDouble() + fields.at(12).toDouble(); // utime, stime
-    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
 
 QWidget* topLevel(const char* name) {
     for (QWidget* widget : QApplication::topLevelWidgets())
