@@ -57,7 +57,7 @@ public:
     }
 
     // A dial's value is its bearing, as a compass reads: clockwise from North, in degrees,
-    // told to a tenth.
+    // told to a hundredth, the step of a turn button, so each step is heard.
     QVariant currentValue() const override { return bearing(pointer()->accessibleValue()); }
     void setCurrentValue(const QVariant& value) override {
         bool ok = false;
@@ -67,7 +67,7 @@ public:
     }
     QVariant maximumValue() const override { return 360.0; }
     QVariant minimumValue() const override { return 0.0; }
-    QVariant minimumStepSize() const override { return 0.1; }
+    QVariant minimumStepSize() const override { return 0.01; }
 
 private:
     PointerWidget* pointer() const { return static_cast<PointerWidget*>(widget()); }
@@ -128,6 +128,12 @@ QAccessibleInterface* pointerFactory(const QString& className, QObject* object) 
     if (className == QLatin1String("zephyra::SliderBar"))
         if (auto* bar = qobject_cast<SliderBar*>(object))
             return new AccessibleBar(bar);
+    // The layer holding a notebook's pages: a screen reader would name it on the way into a
+    // page ("layered pane"); it holds the page, and says nothing of its own.
+    if (className == QLatin1String("QStackedWidget") && object->parent() &&
+        object->parent()->inherits("zephyra::Notebook"))
+        if (auto* widget = qobject_cast<QWidget*>(object))
+            return new QAccessibleWidget(widget, QAccessible::Client);
     if (className == QLatin1String("zephyra::SpokenNotice"))
         if (auto* notice = qobject_cast<SpokenNotice*>(object))
             return new AccessibleNotice(notice);

@@ -4,8 +4,8 @@
 namespace zephyra {
 
 // Lets assistive tools see the window's own pointer widgets (dials, turn buttons, ground-view
-// handles, the ground view) in their roles instead of as fillers, and hides the focus ring from
-// them. Safe to call more than once.
+// handles, the ground view) in their roles instead of as fillers, and hides from them the focus
+// ring and the layer holding the notebook's pages. Safe to call more than once.
 void installAccessibleControls();
 
 } // namespace zephyra

@@ -77,4 +77,11 @@ void DesignedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     painter->restore();
 }
 
+int DesignedStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                             QStyleHintReturn* returnData) const {
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 } // namespace zephyra

@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 namespace zephyra {
@@ -80,8 +81,12 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
             [this](int page) { context_.run([&] { scene_.notebookPage = page; }); });
     ground_->buildTileHolders(client);
     motionPanel_ = new MotionPanelView(context_, client);
+    menuBar()->setStyle(boxStyle);
     menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
                          menuBar());
+    // Alt alone does not reach the menus (see DesignedStyle); F10 does, as on GNOME.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     // A menu opened by a key while a button is held takes the mouse, and the release with it.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, [this] { endPresses(); });

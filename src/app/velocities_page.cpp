@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <numbers>
 
 namespace zephyra {
@@ -266,27 +267,26 @@ bool VelocitiesPage::dialKey(int dial, QKeyEvent* event) {
     }
 }
 
-// Each control is described by its vector's read-out, so a screen reader hears the change; a
-// focused dial also tells its new value.
+// A vector's speed bar and dial are described by its read-out; the turn buttons beside them
+// are not, so tabbing past them does not repeat it. The focused control tells the read-out it
+// changed, heard after the raw value a screen reader speaks.
 void VelocitiesPage::project() {
     const Scene& scene = context_.scene;
     for (ShownLabel& label : labels_)
         label.project(scene);
-    for (const Vector& vector : vectors_) {
+    for (Vector& vector : vectors_) {
         const VectorRow& row = *vector.row;
         projectBar(vector.speed, scene.*(row.speed.bar));
         const QString readout = spoken((scene.*(row.readout.label)).caption);
-        bool focused = false;
-        for (QWidget* control :
-             {static_cast<QWidget*>(vector.speed), static_cast<QWidget*>(vector.dial),
-              static_cast<QWidget*>(vector.turn[0]), static_cast<QWidget*>(vector.turn[1])}) {
-            // The read-out it changes, heard after the raw value a screen reader speaks.
-            if (control->hasFocus() && control->accessibleDescription() != readout)
-                focused = true;
-            describe(control, readout);
+        describe(vector.speed, readout);
+        describe(vector.dial, readout);
+        if (readout != vector.readout) {
+            vector.readout = readout;
+            const auto focused = [](const QWidget* control) { return control->hasFocus(); };
+            if (vector.speed->hasFocus() || vector.dial->hasFocus() ||
+                std::ranges::any_of(vector.turn, focused))
+                context_.say(readout, vector.dial);
         }
-        if (focused)
-            context_.say(readout, vector.dial);
         vector.dial->refresh();
         const double degrees = scene.*(row.angle) * 180 / std::numbers::pi;
         if (vector.dial->accessibleValue() != degrees) {

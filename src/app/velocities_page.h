@@ -36,6 +36,7 @@ private:
         QScrollBar* speed;
         PictureView* dial;
         std::array<PictureView*, 2> turn; // counter-clockwise, clockwise
+        QString readout = {};             // as last projected
     };
 
     void buildVector(const VectorRow& row, QWidget* page);

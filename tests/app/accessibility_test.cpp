@@ -34,7 +34,8 @@ TEST_F(Accessibility, ControlsHaveFittingRolesAndTheirReadOutsAsDescriptions) {
     const std::tuple<const char*, QAccessible::Role, const char*> controls[] = {
         {"windim", QAccessible::Dial, "Wind: 20.0 m/s [E]"},
         {"airspeedsb", QAccessible::ScrollBar, "Wind: 20.0 m/s [E]"},
-        {"Image5", QAccessible::Button, "Plane: 20.0 m/s [E]"},
+        // A turn button beside the dial does not repeat the read-out.
+        {"Image5", QAccessible::Button, ""},
         {"tsb", QAccessible::ScrollBar, "Time: 0.00 s"},
         // A handle also tells how far its arrow's nearest end is from the end it may join.
         {"planeshm", QAccessible::Graphic,
@@ -48,8 +49,9 @@ TEST_F(Accessibility, ControlsHaveFittingRolesAndTheirReadOutsAsDescriptions) {
     }
     QAccessibleValueInterface* dial = accessible("planeim")->valueInterface();
     ASSERT_NE(dial, nullptr);
-    // A dial reads as a compass bearing, clockwise from North.
+    // A dial reads as a compass bearing, clockwise from North, to a turn button's step.
     EXPECT_EQ(dial->currentValue().toDouble(), 90.0);
+    EXPECT_EQ(dial->minimumStepSize().toDouble(), 0.01);
     dial->setCurrentValue(0.0); // an assistive tool points the plane North
     EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 20.0 m/s [N]"));
     EXPECT_EQ(dial->currentValue().toDouble(), 0.0);

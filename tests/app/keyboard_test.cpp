@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -182,6 +183,20 @@ TEST_F(Window, TurnButtonsTurnByOneStepOnTheirPressActionAndWhileSpaceIsHeld) {
     QTest::keyRelease(button, Qt::Key_Space);
     EXPECT_FALSE(window.scene().angletrEnabled);
     EXPECT_GT(window.scene().windAngle, 2 * 0.00017453292519943296);
+}
+
+TEST_F(Window, AltAloneLeavesTheFocusWhereItWasAndF10OpensTheMenus) {
+    QWidget* dial = find("windim");
+    dial->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dial, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(dial->hasFocus());
+    EXPECT_EQ(window.menuBar()->activeAction(), nullptr);
+    QTest::keyClick(dial, Qt::Key_F10);
+    ASSERT_NE(window.menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(window.menuBar()->activeAction()->text(), QStringLiteral("&File"));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activePopupWidget() != nullptr; }, 5000));
+    QApplication::activePopupWidget()->close();
 }
 
 TEST_F(Window, CtrlCOnTheGroundViewCopiesTheWholePicture) {
