@@ -154,8 +154,10 @@ void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
     // Reached by Tab only, so a click leaves the focus (and the look) as it was.
     view->setFocusPolicy(Qt::TabFocus);
     view->setAccessibleRole(QAccessible::Graphic);
-    connect(view, &ShapeView::pressed, this,
-            [this] { context_.run([&] { planeshMouseDown(context_.scene); }); });
+    connect(view, &ShapeView::pressed, this, [this, view] {
+        pressedAt_ = view->geometry();
+        context_.run([&] { planeshMouseDown(context_.scene); });
+    });
     connect(view, &ShapeView::moved, this, [this, &row](QPoint at) {
         context_.run([&] {
             Scene& scene = context_.scene;
@@ -174,9 +176,16 @@ void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
             else
                 planeimMouseUp(context_.scene);
         });
-        // Where a key took the handle, told to whoever cannot see it.
-        if (view->hasFocus())
-            context_.say(view->accessibleDescription(), view);
+        // Where a key took the handle, told to whoever cannot see it, and why it stayed when
+        // the join pulled it back.
+        if (!view->hasFocus())
+            return;
+        QString told = view->accessibleDescription();
+        if (row.drag == Drag::Middle && context_.scene.vectorsJoined &&
+            view->geometry() == pressedAt_)
+            told += QLatin1String(": the join holds it; Shift with an arrow key moves it 10 px, "
+                                  "which parts it");
+        context_.say(told, view);
     });
 }
 

@@ -5,6 +5,7 @@
 #include "app/window_context.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <memory>
 #include <optional>
@@ -41,6 +42,7 @@ private:
     PictureView* image1_ = nullptr;
     std::vector<std::pair<const ShapeRow*, ShapeView*>> shapes_;
     std::vector<std::optional<QString>> hints_; // as last set, one per shape
+    QRect pressedAt_;                           // where the handle last pressed was
     std::unique_ptr<DisplacementBox> displacement_;
 };
 

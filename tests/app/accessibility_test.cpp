@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive tools are told: roles, names, read-outs as descriptions, and the changes.
+#include "app/spoken_notice.h"
 #include "app/window_fixture.h"
 
 #include <QAccessible>
@@ -80,6 +81,30 @@ TEST_F(Accessibility, HandlesSayWhatTheyShow) {
     marker->setFocus(Qt::TabFocusReason);
     QTest::keyClick(marker, Qt::Key_Up);
     EXPECT_EQ(marker->accessibleDescription(), QStringLiteral("0.2 m [S] and 75.2 m [E]"));
+}
+
+TEST_F(Accessibility, AJoinedArrowThatAKeyCannotPartSaysWhatHoldsIt) {
+    QWidget* plane = find("planeshm");
+    plane->setFocus(Qt::TabFocusReason);
+    // Its tail starts 184 px below the wind arrow's tail.
+    for (int i = 0; i < 18; ++i)
+        QTest::keyClick(plane, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(plane, Qt::Key_Up);
+    QTest::keyClick(plane, Qt::Key_Up);
+    ASSERT_TRUE(window.scene().vectorsJoined);
+    const QRect joined = plane->geometry();
+    auto* notice = window.findChild<zephyra::SpokenNotice*>();
+    ASSERT_NE(notice, nullptr);
+    QTest::keyClick(plane, Qt::Key_Down);
+    EXPECT_EQ(plane->geometry(), joined);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return notice->told().contains(QLatin1String("holds")); }, 5000));
+    EXPECT_TRUE(notice->told().startsWith(
+        QStringLiteral("Plane: 20.0 m/s [E], joined: the join holds it; Shift with an "
+                       "arrow key moves it 10 px, which parts it")))
+        << notice->told().toStdString();
+    QTest::keyClick(plane, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_FALSE(window.scene().vectorsJoined);
 }
 
 TEST_F(Accessibility, DuringAFlightTheTimeIsToldAtMostTwiceASecond) {

@@ -100,6 +100,8 @@ tab_to "Plane arrow" 12
 hear "Plane arrow" "the plane arrow focused"
 keys shift+Down shift+Down shift+Down shift+Up shift+Up Up Up Up Up Up Up Up
 hear "joined" "the plane arrow moved onto the wind arrow's tail"
+keys Up
+hear "the join holds it" "Up on the joined plane arrow"
 keys alt+v
 hear "Velocities page" "Alt+V"
 sleep 1
@@ -114,7 +116,11 @@ keys ctrl+Right
 hear "120.01" "Ctrl+Right turning the wind dial by a turn button's step"
 keys alt+s
 hear "Flying" "Alt+S starting the flight on the Velocities page"
-sleep 2
+# The focus moved while the plane flies is spoken at once.
+keys Tab
+hear "Turn wind clockwise push button" "Tab during the flight"
+keys shift+Tab
+hear "Wind direction dial" "Shift+Tab during the flight"
 keys alt+s
 hear "Stopped. Time:" "Alt+S stopping the flight"
 [[ "$(focused)" == "focused: Wind direction:"* ]] || fail "after Alt+S the focus is on '$(focused)'"
@@ -124,4 +130,6 @@ keys ctrl+q
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 
 grep "SPEECH OUTPUT: '" "$log" | sed -E "s/^.*SPEECH OUTPUT: '(.*)'[ ]?\{.*$/\1/" >"$out/spoken.txt"
-echo "orca: passed: Orca spoke the motion's explanation, 'Motion loaded', the join, the wind dial's read-out and its finest step, the flight and its result, the scene's description; transcript in $out/spoken.txt"
+/usr/bin/python3 "$(dirname "$0")/focus_latency.py" "$log" 0.5 >"$out/focus_latency.txt" ||
+    fail "a focus change was spoken late: $(tail -1 "$out/focus_latency.txt")"
+echo "orca: passed: Orca spoke the motion's explanation, 'Motion loaded', the join, the wind dial's read-out and its finest step, the flight and its result, the scene's description, each focus change within 0.5 s; transcript in $out/spoken.txt"
