@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controls_page.h"
 
+#include "app/scene_description.h"
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
 #include "manipulation/river.h"
@@ -148,6 +149,16 @@ void ControlsPage::project() {
         item->setAutoExclusive(false);
         item->setChecked(index == scene.distanceScale);
         item->setAutoExclusive(true);
+    }
+    // Each scale says what it sets, in the unit distances are told in.
+    if (describedUnit_ != scene.distanceUnit) {
+        describedUnit_ = scene.distanceUnit;
+        for (std::size_t i = 0; i < distanceItems_.size(); ++i)
+            describe(
+                distanceItems_[i],
+                distanceScaleMeaning(
+                    scene,
+                    QString::fromUtf8(distanceScaleItems[i]).remove(QLatin1Char('&')).toInt()));
     }
     for (ShownLabel& label : labels_)
         label.project(scene);

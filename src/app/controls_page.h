@@ -36,6 +36,7 @@ private:
     std::vector<ShownButton> buttons_;
     std::vector<std::pair<const CheckRow*, QCheckBox*>> checks_;
     std::vector<QRadioButton*> distanceItems_;
+    QString describedUnit_; // the distance unit the items' descriptions are in
     std::vector<std::pair<const BarRow*, QScrollBar*>> bars_;
     std::vector<ShownLabel> labels_;
     QShortcut* startAnywhere_;    // Alt+S while the other page hides "&Start" and its mnemonic

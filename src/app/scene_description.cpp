@@ -126,4 +126,15 @@ QString describeScene(const Scene& scene) {
     return said.join(QLatin1Char(' '));
 }
 
+QString vectorScaleMeaning(const Scene& scene) {
+    // An arrow reaches the factor's pixels per tenth of a speed unit each way from its middle.
+    constexpr int tenths = 100;
+    return QStringLiteral("10%1 is drawn %2 px long")
+        .arg(scene.speedUnit, QString::number(2 * tenths * arrowFactor(scene), 'f', 1));
+}
+
+QString distanceScaleMeaning(const Scene& scene, int caption) {
+    return QStringLiteral("%1%2 across 500 px").arg(caption).arg(scene.distanceUnit);
+}
+
 } // namespace zephyra

@@ -20,6 +20,12 @@ enum class Arrow { Wind, Plane, Ground };
 // the wind arrows join each other; the ground velocity arrow's tail goes to the wind's tail.
 QString nearestEnd(const Scene& scene, Arrow arrow);
 
+// What the vector scale sets, as "10 m/s is drawn 40.0 px long".
+QString vectorScaleMeaning(const Scene& scene);
+
+// What a distance scale caption sets: "100" as "100 m across 500 px".
+QString distanceScaleMeaning(const Scene& scene, int caption);
+
 // Where the point at is from the point to, as "4 px left of and 3 px below", or "on".
 QString placeRelative(int dx, int dy);
 

@@ -2,6 +2,7 @@
 #include "app/velocities_page.h"
 
 #include "app/picture_view.h"
+#include "app/scene_description.h"
 #include "app/shape_view.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
@@ -298,6 +299,7 @@ void VelocitiesPage::project() {
         }
     }
     projectBar(timesb_, scene.timesb);
+    describe(timesb_, vectorScaleMeaning(scene));
     for (QWidget* label : scaleLabels_)
         setShown(label, scene.timesb.visible);
 }

@@ -6,6 +6,7 @@
 #include "app/window_fixture.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -14,6 +15,21 @@ TEST(SceneDescription, PlacesAreToldFromTheOneToTheOther) {
     EXPECT_EQ(zephyra::placeRelative(7, 0), QStringLiteral("7 px right of"));
     EXPECT_EQ(zephyra::placeRelative(0, -1), QStringLiteral("1 px above"));
     EXPECT_EQ(zephyra::placeRelative(0, 0), QStringLiteral("on"));
+}
+
+// The scale controls say what they set, in the units the window shows.
+TEST_F(Window, TheScalesSayWhatTheySet) {
+    const auto description = [&](const char* name) {
+        return find(name)->accessibleDescription().toStdString();
+    };
+    EXPECT_EQ(description("timesb"), "10 m/s is drawn 40.0 px long");
+    EXPECT_EQ(description("distancerb0"), "100 m across 500 px");
+    EXPECT_EQ(description("distancerb5"), "5000 m across 500 px");
+    find<QScrollBar>("timesb")->setValue(33);
+    EXPECT_EQ(description("timesb"), "10 m/s is drawn 60.6 px long");
+    choose("kmh1");
+    EXPECT_EQ(description("timesb"), "10 km/h is drawn 60.6 px long");
+    EXPECT_EQ(description("distancerb3"), "1000 km across 500 px");
 }
 
 TEST_F(Window, DescribeTheSceneTellsTheArrowsTheirNearestEndsAndThePlane) {
