@@ -105,7 +105,8 @@ void walkbtClick(Scene& scene, QPainter& canvas) {
 
 void distancerbClick(Scene& scene) {
     const double width = scene.shoresb.position * currentMetresPerPixel(scene);
-    scene.shorelb.caption = QStringLiteral("River Width: ") + fixedText(width, 5, 1);
+    scene.shorelb.caption =
+        QStringLiteral("River Width: ") + fixedText(width, 5, 1) + scene.distanceUnit;
     composeCourse(scene);
 }
 

@@ -15,7 +15,20 @@ void ms1Click(Scene& scene, int senderTag) {
     changeunitsbtClick(scene);
 }
 
+namespace {
+
+// Writes a distance's new unit in a text that shows distances: switching units relabels, it
+// never converts, so every number stays as it is.
+void relabel(QString& text, const QString& was, const QString& now) {
+    text.replace(was + QLatin1Char(' '), now + QLatin1Char(' '));
+    if (text.endsWith(was))
+        text = text.chopped(was.size()) + now;
+}
+
+} // namespace
+
 void changeunitsbtClick(Scene& scene) {
+    const QString was = scene.distanceUnit;
     if (scene.unitsTag != unitsMS) {
         scene.distanceUnit = QStringLiteral(" km");
         scene.speedUnit = QStringLiteral(" km/h");
@@ -30,6 +43,11 @@ void changeunitsbtClick(Scene& scene) {
     plotairspeedbtClick(scene);
     plotplanespeedbtClick(scene);
     plotresultantbtClick(scene);
+    // Every other text with a distance unit shows the new one at once.
+    if (was != scene.distanceUnit)
+        for (QString* text : {&scene.directionlb.caption, &scene.ewlb.caption, &scene.nslb.caption,
+                              &scene.shorelb.caption, &scene.Startsh.hint, &scene.stopsh.hint})
+            relabel(*text, was, scene.distanceUnit);
 }
 
 void Showposition1Click(Scene& scene) {

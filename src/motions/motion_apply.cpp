@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "motions/motion_apply.h"
 
+#include "flight/flight_clock.h"
 #include "ground_view/arrows.h"
 #include "ground_view/ground_view.h"
 #include "manipulation/river.h"
@@ -81,6 +82,8 @@ bool applyMotionText(Scene& scene, Platform& platform, const QString& text) {
         return false;
     }
     scene.motionText = text;
+    // A new scene starts clean: no flight running or paused, the plane at its start.
+    resetbt1Click(scene);
     applyRecord(scene, std::get<MotionRecord>(parsed));
     return true;
 }

@@ -171,11 +171,12 @@ TEST_F(GroundView, DistanceScaleRewritesRiverWidthAndCourse) {
         const char* river;
         const char* course;
     } cases[] = {
-        {2, "River Width: 250.0", "Direction:  376.0  m [E]"},
-        {0, "River Width:  50.0", "Direction:   75.2  m [E]"},
-        {5, "River Width: 2500.0", "Direction: 3760.0  m [E]"},
-        {9, "River Width: 2500.0", "Direction: 3760.0  m [E]"}, // past the last item: unchanged
-        {-3, "River Width:  50.0", "Direction:   75.2  m [E]"}, // none selected reads as the first
+        {2, "River Width: 250.0 m", "Direction:  376.0  m [E]"},
+        {0, "River Width:  50.0 m", "Direction:   75.2  m [E]"},
+        {5, "River Width: 2500.0 m", "Direction: 3760.0  m [E]"},
+        {9, "River Width: 2500.0 m", "Direction: 3760.0  m [E]"}, // past the last item: unchanged
+        {-3, "River Width:  50.0 m",
+         "Direction:   75.2  m [E]"}, // none selected reads as the first
     };
     for (const auto& c : cases) {
         setDistanceScale(scene, c.index);

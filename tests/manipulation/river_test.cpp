@@ -46,11 +46,11 @@ TEST(RiverWidthTest, WritesClampAndRunOnlyOnAChange) {
     EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:   0.0 m"));
 }
 
-TEST(RiverWidthTest, TakesANewUnitOnlyAtTheNextWidthChange) {
+TEST(RiverWidthTest, TakesANewUnitAtOnce) {
     Scene scene;
     setRiverWidth(scene, 249);
     ms1Click(scene, unitsKmH);
-    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  49.8 m"));
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  49.8 km"));
     setRiverWidth(scene, 250);
     EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  50.0 km"));
 }

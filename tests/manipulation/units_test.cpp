@@ -38,15 +38,24 @@ TEST(UnitsTest, RelabelsEveryQuantityAndConvertsNone) {
     }
 }
 
-TEST(UnitsTest, CourseAndRiverLabelsKeepTheOldUnitUntilRecomputed) {
+// Switching units relabels every text with a distance at once and keeps its number.
+TEST(UnitsTest, EveryDistanceTakesTheNewUnitAtOnceAndKeepsItsNumber) {
     Scene scene;
     setRiverWidth(scene, 300);
-    const QString course = scene.directionlb.caption;
+    scene.nslb.caption = QStringLiteral("   12.5 m [N]");
+    scene.Startsh.hint = QStringLiteral("0.2 m [S] and \r75.2 m [E] ");
+    const Scene before = scene;
     ms1Click(scene, unitsKmH);
-    EXPECT_EQ(scene.directionlb.caption, course);
-    EXPECT_TRUE(scene.directionlb.caption.contains(QStringLiteral(" m ")));
-    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  60.0 m"));
+    EXPECT_EQ(scene.directionlb.caption, QStringLiteral("Direction: 100.0 km [E]"));
+    EXPECT_EQ(scene.shorelb.caption, QStringLiteral("River Width:  60.0 km"));
+    EXPECT_EQ(scene.nslb.caption, QStringLiteral("   12.5 km [N]"));
+    EXPECT_EQ(scene.ewlb.caption, QStringLiteral("0 km [E]"));
+    EXPECT_EQ(scene.Startsh.hint, QStringLiteral("0.2 km [S] and \r75.2 km [E] "));
     EXPECT_EQ(scene.planelb.caption, QStringLiteral("Plane: 20.0 km/h [E]"));
+    ms1Click(scene, unitsMS);
+    for (const auto text : {&Scene::directionlb, &Scene::shorelb, &Scene::nslb, &Scene::ewlb})
+        EXPECT_EQ((scene.*text).caption, (before.*text).caption);
+    EXPECT_EQ(scene.Startsh.hint, before.Startsh.hint);
 }
 
 TEST(DisplacementBoxTest, ToggleChangesOnlyVisibility) {

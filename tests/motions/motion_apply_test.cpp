@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "flight/flight_clock.h"
 #include "motion_support.h"
 #include "motions/motion_apply.h"
 #include "motions/motion_file.h"
@@ -210,32 +211,44 @@ TEST(MotionApplyTest, OptionFlagsSetTheirControls) {
 }
 
 TEST(MotionApplyTest, FieldsApplyInTheirOrder) {
-    // The scale's label comes before the units, the units before the river width, and
-    // only a changed width writes the unit.
+    // The scale's label comes before the units, the units before the river width; whichever
+    // wrote it last, the label ends in the unit the scene ends with.
     Scene scene = appliedScene(recordOfItem(3));
-    EXPECT_EQ(scene.shorelb.caption, u"River Width:  50.0"_s);
+    EXPECT_EQ(scene.shorelb.caption, u"River Width:  50.0 m"_s);
     scene = appliedScene(withFields(recordOfItem(3), {{33, u"9"_s}, {37, u"300"_s}}), scene);
     EXPECT_EQ(scene.shorelb.caption, u"River Width:  60.0 km"_s);
     scene = appliedScene(withFields(recordOfItem(3), {{1, u"2"_s}, {37, u"300"_s}}), scene);
-    EXPECT_EQ(scene.shorelb.caption, u"River Width: 300.0"_s);
+    EXPECT_EQ(scene.shorelb.caption, u"River Width: 300.0 m"_s);
 
     // The ground arrow's middle and tip follow its tail, whatever the record stored.
     const QString moved = withFields(recordOfItem(3), {{17, u"0"_s}, {18, u"0"_s}, {29, u"9"_s}});
     EXPECT_EQ(recordOf(appliedScene(moved)), recordOf(appliedScene(recordOfItem(3))));
 }
 
-TEST(MotionApplyTest, TheFlightAndTheJoinedStateCarryOn) {
-    Scene scene = startedScene();
-    scene.running = true;
-    scene.tsb.position = 1234;
-    scene.timefactorsb.position = 7;
-    scene.repeat = true;
-    scene.copySelect = true;
-    scene = appliedScene(recordOfItem(9), scene);
-    EXPECT_TRUE(scene.running && scene.repeat && scene.copySelect);
-    EXPECT_EQ(scene.tsb.position, 1234);
-    EXPECT_EQ(scene.timefactorsb.position, 7);
-    EXPECT_FALSE(scene.vectorsJoined);
+// A loaded scene starts clean, as after Reset: whatever flight was running or paused.
+TEST(MotionApplyTest, ALoadedSceneStartsAtTimeZeroWithTheFlightStopped) {
+    for (const bool running : {true, false}) {
+        Scene scene = startedScene();
+        timerbtClick(scene);
+        setTime(scene, 1234);
+        if (!running)
+            timerbtClick(scene); // paused: Start reads Continue
+        scene.timefactorsb.position = 7;
+        scene.repeat = true;
+        scene.copySelect = true;
+        scene = appliedScene(recordOfItem(9), scene);
+        EXPECT_FALSE(scene.running);
+        EXPECT_EQ(scene.tsb.position, 0);
+        EXPECT_EQ(scene.timerbtCaption, u"&Start"_s);
+        EXPECT_EQ(scene.timelb.caption.left(10), u"Time: 0.00"_s);
+        EXPECT_TRUE(scene.planesh.visible);
+        EXPECT_EQ(scene.planeShiftX, 0);
+        EXPECT_EQ(scene.windShiftY, 0);
+        // What Reset leaves alone carries on.
+        EXPECT_TRUE(scene.repeat && scene.copySelect);
+        EXPECT_EQ(scene.timefactorsb.position, 7);
+        EXPECT_FALSE(scene.vectorsJoined);
+    }
 }
 
 TEST(MotionApplyTest, ABadRecordChangesNothing) {
