@@ -40,6 +40,10 @@ void chooseUnits(MenuActions& actions, int tag) {
     actions.context.run([&] { ms1Click(actions.context.scene, tag); });
 }
 
+void checkGroundVelocity(MenuActions& actions, int) {
+    actions.context.platform.showMessage(groundVelocityCheck(actions.context.scene));
+}
+
 void exitProgram(MenuActions& actions, int) {
     actions.closeWindow();
 }
@@ -74,6 +78,8 @@ const std::vector<MenuRow>& mainMenuRows() {
         {"PartialSolution1", "Partial Solution", "Workssheet11", M::Submenu},
         {"Motion21", "Motion 2", "Experiment1", M::HiddenItem},
         {"Motion1", "Motion 3", "Experiment1", M::HiddenItem},
+        {"ShowQuestion1", "Show &Question", "File1", M::Item, opensPanel<ShowQuestion1Click>, 0,
+         "F2"},
         {"N2", "-", "File1", M::Separator},
         {"SaveMotion1", "&Save Motion", "File1", M::Item, opensPanel<SaveMotion1Click>, 0,
          "Ctrl+S"},
@@ -91,6 +97,8 @@ const std::vector<MenuRow>& mainMenuRows() {
         {"Showposition1", "Show Displacement", "Options1", M::CheckItem, runs<Showposition1Click>,
          0, nullptr, &Scene::showDisplacement},
         {"DescribeScene1", "&Describe the Scene", "Options1", M::Item, describe, 0, "Ctrl+D"},
+        {"CheckGround1", "&Check Ground Velocity", "Options1", M::Item, checkGroundVelocity, 0,
+         "Ctrl+G"},
         {"Units1", "Units: m,s", "Options1", M::Submenu, nullptr, 0, nullptr, nullptr,
          &Scene::units1Caption},
         {"ms1", "m,s", "Units1", M::Item, chooseUnits, unitsMS},

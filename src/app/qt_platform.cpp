@@ -33,6 +33,10 @@ void QtPlatform::showError(const QString& message) {
     QMessageBox::critical(window_, QStringLiteral("Zephyra"), message);
 }
 
+void QtPlatform::showMessage(const QString& message) {
+    QMessageBox::information(window_, QStringLiteral("Zephyra"), message);
+}
+
 std::optional<QString> QtPlatform::askFileName(bool save, const QString& folder,
                                                const QString& filter,
                                                const QString& defaultExtension) {

@@ -16,6 +16,7 @@ public:
 
     void showAbout(const Scene& scene) override;
     void showError(const QString& message) override;
+    void showMessage(const QString& message) override;
     std::optional<QString> openFileName(const QString& folder, const QString& filter,
                                         const QString& defaultExtension) override;
     std::optional<QString> saveFileName(const QString& folder, const QString& filter,

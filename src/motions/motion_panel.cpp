@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace zephyra {
 
@@ -154,6 +155,7 @@ void ybtClick(Scene& scene, Platform& platform) {
     }
     if (!applyMotionText(scene, platform, scene.chosenRecord))
         return;
+    scene.questionText = scene.expmemText;
     scene.yngbVisible = false;
     closePanel(scene);
 }
@@ -183,7 +185,20 @@ void cancelbtClick(Scene& scene) {
 void okbtClick(Scene& scene, Platform& platform) {
     scene.qbVisible = false;
     closePanel(scene);
+    if (std::exchange(scene.rereading, false))
+        return;
+    scene.questionText = scene.expmemText;
     expbtClick(scene, platform);
+}
+
+void ShowQuestion1Click(Scene& scene) {
+    scene.expmemText = scene.questionText.isEmpty()
+                           ? QStringLiteral("No question or motion has been loaded yet.")
+                           : scene.questionText;
+    scene.rereading = true;
+    scene.expmemReadOnly = true;
+    scene.qbVisible = true;
+    scene.expgbVisible = true;
 }
 
 } // namespace zephyra

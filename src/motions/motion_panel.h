@@ -21,6 +21,8 @@ void ybtClick(Scene& scene, Platform& platform);
 void nbtClick(Scene& scene);
 void cancelbtClick(Scene& scene);
 void okbtClick(Scene& scene, Platform& platform);
+// Shows the last question or motion loaded again, without applying its scene.
+void ShowQuestion1Click(Scene& scene);
 
 // "&Open Motion", then "&Load" with path already chosen: the panel previews the file for
 // "&Yes" or "&No". A file that cannot be read shows its message and leaves the panel closed.

@@ -138,6 +138,7 @@ void showQuestion(Scene& scene, int index) {
     const Question& question = all[static_cast<std::size_t>(index)];
     scene.expmemText = question.lines.join(u'\n');
     scene.motionText = question.record;
+    scene.rereading = false;
     scene.expmemReadOnly = true;
     scene.qbVisible = true;
     scene.expgbVisible = true;

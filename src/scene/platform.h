@@ -20,6 +20,8 @@ public:
     // Shows the about box modally with the texts the scene holds for it.
     virtual void showAbout(const Scene& scene) = 0;
     virtual void showError(const QString& message) = 0;
+    // A message that tells something, not that something failed.
+    virtual void showMessage(const QString& message) = 0;
     // A path, or nothing when the user cancels. filter is "Relative Motion|*.rel" style.
     virtual std::optional<QString> openFileName(const QString& folder, const QString& filter,
                                                 const QString& defaultExtension) = 0;

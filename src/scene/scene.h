@@ -143,6 +143,10 @@ struct Scene {
     // message reading it gave. The file may have changed since; the student saw this one.
     QString chosenRecord;
     QString chosenError;
+    // The text of the last question or motion loaded, shown again by Show Question; while the
+    // question box shows it again, Ok only closes the box.
+    QString questionText;
+    bool rereading = false;
 
     // --- about box -------------------------------------------------------------------
     QString aboutCaption;

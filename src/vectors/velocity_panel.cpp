@@ -9,6 +9,10 @@
 #include "vectors/dial.h"
 #include "vectors/joined_arrows.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 namespace zephyra {
 
 namespace {
@@ -176,6 +180,30 @@ void setGroundSpeed(Scene& scene, int tenths) {
 
 void setVectorScale(Scene& scene, int position) {
     setPosition(scene.timesb, position, [&] { timesbChange(scene); });
+}
+
+QString groundVelocityCheck(const Scene& scene) {
+    // Speeds in tenths of the speed unit, angles counter-clockwise from East, as the scene
+    // holds them.
+    const double east = scene.airspeedsb.position * std::cos(scene.windAngle) +
+                        scene.planespeedsb.position * std::cos(scene.planeAngle);
+    const double north = scene.airspeedsb.position * std::sin(scene.windAngle) +
+                         scene.planespeedsb.position * std::sin(scene.planeAngle);
+    const double speed = std::hypot(east, north);
+    const double angle = normaliseAngle(std::atan2(north, east));
+    const double speedOff = std::fabs(scene.resultantsb.position - speed) / 10;
+    double angleOff = std::fabs(normaliseAngle(scene.groundAngle) - angle);
+    angleOff = std::min(angleOff, 2 * std::numbers::pi - angleOff) * 180 / std::numbers::pi;
+    const int tenths = static_cast<int>(std::lround(speed));
+    return velocityLabel(QStringLiteral("Your ground velocity: "), scene.resultantsb.position,
+                         scene.speedUnit, bearingText(scene.groundAngle, BearingForm::Tenth)) +
+           velocityLabel(scene.showRiver ? QStringLiteral(". Current + boat: ")
+                                         : QStringLiteral(". Wind + plane: "),
+                         tenths, scene.speedUnit,
+                         speed > 0 ? bearingText(angle, BearingForm::Tenth) : QString()) +
+           QStringLiteral(". Off by %1%2 and %3\u00B0.")
+               .arg(QString::number(speedOff, 'f', 1), scene.speedUnit,
+                    QString::number(angleOff, 'f', 1));
 }
 
 } // namespace zephyra

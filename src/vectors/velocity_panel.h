@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 namespace zephyra {
 
 struct Scene;
@@ -42,5 +44,10 @@ void setWindSpeed(Scene& scene, int tenths);
 void setPlaneSpeed(Scene& scene, int tenths);
 void setGroundSpeed(Scene& scene, int tenths);
 void setVectorScale(Scene& scene, int position);
+
+// The student's ground velocity (the red arrow) against wind + plane, both in the window's
+// notation, and how far apart they are in speed and in direction; in river mode the sum is
+// current + boat.
+QString groundVelocityCheck(const Scene& scene);
 
 } // namespace zephyra

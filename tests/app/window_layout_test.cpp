@@ -291,13 +291,15 @@ TEST_F(WindowLayout, MenuHoldsEveryDesignedItem) {
             EXPECT_NE(qobject_cast<QMenuBar*>(holder), nullptr);
         }
     }
-    // Two separators in the File menu: before "&Save Motion" and before "Copy Select".
+    // Two separators in the File menu: before "&Save Motion" and before "Copy Select"; Show
+    // Question beside the questions.
     const auto fileItems = window.findChild<QMenu*>(QStringLiteral("File1"))->actions();
     QStringList order;
     for (const QAction* a : fileItems)
         order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(order.join(QLatin1Char(' ')),
-              QStringLiteral("Experiment1 - SaveMotion1 Openmotion1 - Copyselect1 Exit1"));
+              QStringLiteral("Experiment1 ShowQuestion1 - SaveMotion1 Openmotion1 - Copyselect1 "
+                             "Exit1"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "motion_support.h"
+#include "motions/motion_panel.h"
 #include "motions/motion_record.h"
 #include "motions/questions.h"
 #include "support/printers.h"
@@ -108,4 +109,34 @@ TEST(QuestionsTest, ShowingAQuestionFillsThePanelAndLeavesTheScene) {
     showQuestion(scene, 17);
     showQuestion(scene, -1);
     EXPECT_EQ(scene.motionText, questions()[9].record);
+}
+
+// Show Question brings back the text of the last question or motion loaded; its Ok only
+// closes the box, so the student's work stays.
+TEST(QuestionsTest, ShowQuestionShowsTheLastTextAgainWithoutApplyingIt) {
+    Scene scene = startedScene();
+    FakePlatform platform;
+    ShowQuestion1Click(scene);
+    EXPECT_EQ(scene.expmemText, u"No question or motion has been loaded yet."_s);
+    EXPECT_TRUE(scene.qbVisible && scene.expgbVisible && scene.expmemReadOnly);
+    const QString untouched = recordOf(scene);
+    okbtClick(scene, platform);
+    EXPECT_FALSE(scene.qbVisible || scene.expgbVisible);
+    EXPECT_EQ(recordOf(scene), untouched);
+
+    showQuestion(scene, 2);
+    okbtClick(scene, platform);
+    const QString applied = recordOf(scene);
+    scene.airspeedsb.position = 123; // the student's own work since
+    const QString worked = recordOf(scene);
+    ASSERT_NE(worked, applied);
+    ShowQuestion1Click(scene);
+    EXPECT_EQ(scene.expmemText, questions()[2].lines.join(u'\n'));
+    okbtClick(scene, platform);
+    EXPECT_EQ(recordOf(scene), worked);
+    // A question chosen while the text shows again is applied by its Ok as ever.
+    ShowQuestion1Click(scene);
+    showQuestion(scene, 2);
+    okbtClick(scene, platform);
+    EXPECT_EQ(recordOf(scene), applied);
 }

@@ -9,6 +9,10 @@ void FakePlatform::showError(const QString& message) {
     errors << message;
 }
 
+void FakePlatform::showMessage(const QString& message) {
+    messages << message;
+}
+
 std::optional<QString> FakePlatform::openFileName(const QString& folder, const QString& filter,
                                                   const QString& ext) {
     return answer(openAnswers, folder, filter, ext);

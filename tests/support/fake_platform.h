@@ -18,6 +18,7 @@ class FakePlatform : public zephyra::Platform {
 public:
     int aboutShown = 0;
     QStringList errors;
+    QStringList messages;
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     QStringList dialogFolders;
@@ -29,6 +30,7 @@ public:
 
     void showAbout(const zephyra::Scene&) override;
     void showError(const QString& message) override;
+    void showMessage(const QString& message) override;
     std::optional<QString> openFileName(const QString& folder, const QString& filter,
                                         const QString& ext) override;
     std::optional<QString> saveFileName(const QString& folder, const QString& filter,

@@ -308,3 +308,24 @@ TEST(GroundViewRepaintTest, JoinedArrowsAreReLaidBeforeTheRepaint) {
     EXPECT_EQ(placeOf(scene.windshm), QPoint(100, 60));
     EXPECT_EQ(scene.waterim.pixel(101, 57), qRgb(0, 0, 255));
 }
+
+// The guess against wind + plane, in the window's notation, and how far off it is.
+TEST(GroundVelocityCheckTest, ComparesTheRedArrowWithWindPlusPlane) {
+    Scene scene = startedScene();
+    scene.airspeedsb.position = 200;
+    scene.windAngle = 0;
+    scene.planespeedsb.position = 300;
+    scene.planeAngle = pi / 2;
+    scene.resultantsb.position = 361;
+    scene.groundAngle = (56.31 + 0.5) * pi / 180;
+    EXPECT_EQ(groundVelocityCheck(scene),
+              QStringLiteral("Your ground velocity: 36.1 m/s [N 33.2° E]. Wind + plane: 36.1 m/s "
+                             "[N 33.7° E]. Off by 0.0 m/s and 0.5°."));
+    scene.showRiver = true;
+    scene.speedUnit = QStringLiteral(" km/h");
+    scene.resultantsb.position = 100;
+    scene.groundAngle = 3 * pi / 2 + 0.1;
+    EXPECT_EQ(groundVelocityCheck(scene),
+              QStringLiteral("Your ground velocity: 10.0 km/h [S 5.7° E]. Current + boat: 36.1 "
+                             "km/h [N 33.7° E]. Off by 26.1 km/h and 140.6°."));
+}
