@@ -4,6 +4,7 @@
 #include "app/guide_location.h"
 #include "app/scene_description.h"
 #include "ground_view/arrows.h"
+#include "ground_view/ground_view.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/river.h"
 #include "manipulation/units.h"
@@ -96,6 +97,8 @@ const std::vector<MenuRow>& mainMenuRows() {
          &Scene::showRiver},
         {"Showposition1", "Show Displacement", "Options1", M::CheckItem, runs<Showposition1Click>,
          0, nullptr, &Scene::showDisplacement},
+        {"ShowPath1", "Show &Path", "Options1", M::CheckItem, runs<ShowPath1Click>, 0, nullptr,
+         &Scene::showPath},
         {"DescribeScene1", "&Describe the Scene", "Options1", M::Item, describe, 0, "Ctrl+D"},
         {"CheckGround1", "&Check Ground Velocity", "Options1", M::Item, checkGroundVelocity, 0,
          "Ctrl+G"},

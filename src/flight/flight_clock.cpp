@@ -80,6 +80,7 @@ void tsbChange(Scene& scene) {
     scene.nslb.caption =
         displacementText(north, scene.distanceUnit, QStringLiteral("[N]"), QStringLiteral("[S]"));
 
+    recordPath(scene);
     airbtClick(scene);
 
     if (scene.tsb.position == scene.tsb.max) {

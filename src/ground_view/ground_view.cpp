@@ -41,6 +41,19 @@ void drawCourse(const Scene& scene, QPainter& canvas) {
     canvas.setPen(QPen(Qt::black, 1));
 }
 
+// A colour that reads on the sky, its clouds and the water.
+const QColor pathOrange(230, 110, 0);
+
+void drawPath(const Scene& scene, QPainter& canvas) {
+    QPolygon track;
+    track << pictureCentre(scene.planesh);
+    for (const QPoint& point : scene.path)
+        track << point;
+    canvas.setPen(coursePen(pathOrange));
+    canvas.drawPolyline(track);
+    canvas.setPen(QPen(Qt::black, 1));
+}
+
 // QPainter's 1-px outline leaves out the last pixel of some edges, so a vertex can go
 // unpainted; the vertices are painted on their own so every one shows.
 void drawFigure(QPainter& canvas, const QPolygon& figure) {
@@ -75,9 +88,27 @@ void airbtClick(Scene& scene) {
         plotshorebtClick(scene, canvas);
     if (scene.showStartFinish)
         drawCourse(scene, canvas);
+    if (scene.showPath && !scene.path.empty())
+        drawPath(scene, canvas);
     if (scene.showVectors)
         drawvectorbtClick(scene, canvas);
     drawplanebtClick(scene, canvas);
+}
+
+void recordPath(Scene& scene) {
+    if (scene.tsb.position == 0 || !scene.showPath) {
+        scene.path.clear();
+        return;
+    }
+    const QPoint here = planeCentre(scene);
+    if (scene.path.empty() || scene.path.back() != here)
+        scene.path.push_back(here);
+}
+
+void ShowPath1Click(Scene& scene) {
+    scene.showPath = !scene.showPath;
+    scene.path.clear();
+    airbtClick(scene);
 }
 
 void drawplanebtClick(Scene& scene, QPainter& canvas) {

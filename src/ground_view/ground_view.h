@@ -8,6 +8,10 @@ namespace zephyra {
 struct Scene;
 
 void airbtClick(Scene& scene);
+// Adds the plane's place after a step of the flight clock to its track; time 0 starts it anew.
+void recordPath(Scene& scene);
+// Switches the track on or off; either way it starts anew.
+void ShowPath1Click(Scene& scene);
 void drawplanebtClick(Scene& scene, QPainter& canvas);
 void walkbtClick(Scene& scene, QPainter& canvas);
 // Course angle and the course label from the markers' corners (both markers are the same size).

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace zephyra {
 
@@ -125,7 +126,11 @@ struct Scene {
     bool showRiver = false;        // ShowShore1
     bool showDisplacement = false; // Showposition1
     bool copySelect = false;       // Copyselect1
-    int unitsTag = unitsMS;        // Units1 tag
+    bool showPath = false;         // ShowPath1
+    // The plane's track over the ground since time 0 while Show Path is on: its centre on the
+    // ground view after each step of the flight clock, a point only where it moved.
+    std::vector<QPoint> path;
+    int unitsTag = unitsMS; // Units1 tag
     QString units1Caption = QStringLiteral("Units: m,s");
 
     // --- motion panel ----------------------------------------------------------------

@@ -46,12 +46,18 @@ bool arrowsJoined(const Scene& s) {
 
 // Joined arrows are laid out from their joint: every end lies where its middle, speed and
 // direction put it, give or take the pixel by which the half and full lengths may truncate apart.
+// The plane's end at the joint is the exception: the re-lay never moves it, so it stays where it
+// touched the wind's end, up to 4 px from the joint its arrow is laid from.
 bool laidOutFromMiddles(const Scene& s) {
     Scene laid = s;
     zephyra::relayFromMiddle(zephyra::windHandles(laid), zephyra::windOffsets(laid));
     zephyra::relayFromMiddle(zephyra::planeHandles(laid), zephyra::planeOffsets(laid));
+    const auto planeEnd = [&s](const Shape& laidEnd, const Shape& end) {
+        const bool atJoint = within(end, s.windshb, 4) || within(end, s.windsht, 4);
+        return within(laidEnd, end, atJoint ? 5 : 1);
+    };
     return within(laid.windshb, s.windshb, 1) && within(laid.windsht, s.windsht, 1) &&
-           within(laid.planeshb, s.planeshb, 1) && within(laid.planesht, s.planesht, 1);
+           planeEnd(laid.planeshb, s.planeshb) && planeEnd(laid.planesht, s.planesht);
 }
 
 // Everything the window shows, object by object: places, texts, values, checks, timers.

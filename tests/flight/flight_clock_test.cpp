@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
+#include "scene/pixels.h"
 #include "support/printers.h"
 #include "support/started_scene.h"
 
@@ -227,4 +228,37 @@ TEST_F(Flight, DistanceScaleNeitherRedrawsNorMovesThePlane) {
     setDistanceScale(scene, 3);
     EXPECT_EQ(scene.windShiftX, shift);
     EXPECT_EQ(scene.waterim.pixelColor(5, 5), QColor(Qt::magenta));
+}
+
+// Show Path: off, no track; on, the plane's places since time 0, drawn from the plane start;
+// Reset and switching it off clear it.
+TEST_F(Flight, ShowPathTracksThePlaneOverTheGroundUntilClearedAgain) {
+    scene.showVectors = false;
+    const auto fly = [&](int until) {
+        for (int time = 2; time <= until; time += 2)
+            setTime(scene, time);
+    };
+    const QPoint start = pictureCentre(scene.planesh);
+    const QPoint halfway = start + QPoint(100, 0); // 20 + 20 m/s east: 4 px a step
+    fly(100);
+    EXPECT_TRUE(scene.path.empty());
+    const QColor sky = scene.waterim.pixelColor(halfway);
+
+    ShowPath1Click(scene);
+    resetbt1Click(scene);
+    fly(100);
+    ASSERT_EQ(scene.path.size(), 50U);
+    EXPECT_EQ(scene.path.front(), start + QPoint(4, 0));
+    EXPECT_EQ(scene.path.back(), planeCentre(scene));
+    EXPECT_EQ(scene.waterim.pixelColor(halfway), QColor(230, 110, 0));
+    setTime(scene, 100); // the same place again adds nothing
+    EXPECT_EQ(scene.path.size(), 50U);
+
+    resetbt1Click(scene);
+    EXPECT_TRUE(scene.path.empty());
+    fly(100);
+    ShowPath1Click(scene);
+    EXPECT_FALSE(scene.showPath);
+    EXPECT_TRUE(scene.path.empty());
+    EXPECT_EQ(scene.waterim.pixelColor(halfway), sky);
 }
