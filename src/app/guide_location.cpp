@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/guide_location.h"
 
+#include "app/translated.h"
 #include "scene/platform.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,9 @@ QUrl guideUrl() {
 void openGuide(Platform& platform, const QUrl& guide) {
     if (!platform.openUrl(guide))
         platform.showError(
-            QStringLiteral("No program was found to open the user guide.\nIts file is %1")
+            windowText(
+                QT_TRANSLATE_NOOP("Trelativefrm",
+                                  "No program was found to open the user guide.\nIts file is %1"))
                 .arg(guide.isLocalFile() ? guide.toLocalFile() : guide.toString()));
 }
 

@@ -7,12 +7,14 @@
 #include "app/designed_look.h"
 #include "app/focus_mark.h"
 #include "app/ground_position.h"
+#include "app/languages.h"
 #include "app/main_menu.h"
 #include "app/motion_panel_view.h"
 #include "app/notebook.h"
 #include "app/pointer_widget.h"
 #include "app/shown.h"
 #include "app/spoken_notice.h"
+#include "app/translated.h"
 #include "app/velocities_page.h"
 #include "flight/flight_clock.h"
 #include "motions/motion_panel.h"
@@ -71,16 +73,18 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     fillBackground(panel1_, QColor::fromRgb(khakiColour));
     notebook_ = new Notebook(panel1_);
     place(notebook_, "TabbedNotebook1", {2, 2, 193, 535});
-    controls_ = new ControlsPage(
-        context_, notebook_->addPage(QStringLiteral("&Controls"), QStringLiteral("controlsPage")));
-    velocities_ =
-        new VelocitiesPage(context_, notebook_->addPage(QStringLiteral("&Velocities"),
-                                                        QStringLiteral("velocitiesPage")));
+    controls_ = new ControlsPage(context_,
+                                 notebook_->addPage(QT_TRANSLATE_NOOP("Trelativefrm", "&Controls"),
+                                                    QStringLiteral("controlsPage")));
+    velocities_ = new VelocitiesPage(
+        context_, notebook_->addPage(QT_TRANSLATE_NOOP("Trelativefrm", "&Velocities"),
+                                     QStringLiteral("velocitiesPage")));
     connect(notebook_, &Notebook::currentChanged, this,
             [this](int page) { context_.run([&] { scene_.notebookPage = page; }); });
     ground_->buildTileHolders(client);
     motionPanel_ = new MotionPanelView(context_, client);
-    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
+    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); },
+                          [](const QString& code) { setLanguage(code); }},
                          menuBar());
     // A menu opened by a key while a button is held takes the mouse, and the release with it.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
@@ -202,6 +206,17 @@ bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     button->click();
     return true;
+}
+
+// Every text in the language now chosen; the scene stays as it was.
+void Trelativefrm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && menu_) {
+        retranslate(this);
+        notebook_->retranslate();
+        menu_->retranslate();
+        project();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool Trelativefrm::event(QEvent* event) {

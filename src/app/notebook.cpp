@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/notebook.h"
 
+#include "app/translated.h"
+
 #include <QPainter>
 #include <QStackedWidget>
 #include <QStyleOptionTabWidgetFrame>
@@ -22,7 +24,7 @@ Notebook::Notebook(QWidget* parent)
     });
 }
 
-QWidget* Notebook::addPage(const QString& caption, const QString& objectName) {
+QWidget* Notebook::addPage(const char* caption, const QString& objectName) {
     auto* page = new QWidget(pages_);
     page->setObjectName(objectName);
     // Pages wear the desktop's own dialog colour, not the panel's khaki around them.
@@ -31,9 +33,15 @@ QWidget* Notebook::addPage(const QString& caption, const QString& objectName) {
     page->setPalette(palette);
     page->setAutoFillBackground(true);
     pages_->addWidget(page);
-    tabs_->addTab(caption);
+    tabs_->addTab(windowText(caption));
+    captions_.push_back(caption);
     placeChildren();
     return page;
+}
+
+void Notebook::retranslate() {
+    for (std::size_t i = 0; i < captions_.size(); ++i)
+        tabs_->setTabText(static_cast<int>(i), windowText(captions_[i]));
 }
 
 int Notebook::currentIndex() const {

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QStackedWidget;
 class QTabBar;
 
@@ -17,7 +19,9 @@ public:
 
     explicit Notebook(QWidget* parent);
 
-    QWidget* addPage(const QString& caption, const QString& objectName);
+    // The caption is English, shown in the language chosen.
+    QWidget* addPage(const char* caption, const QString& objectName);
+    void retranslate();
     int currentIndex() const;
     void setCurrentIndex(int index);
 
@@ -32,6 +36,7 @@ private:
     void placeChildren();
 
     QTabBar* tabs_;
+    std::vector<const char*> captions_;
     QStackedWidget* pages_;
 };
 

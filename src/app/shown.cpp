@@ -2,6 +2,8 @@
 #include "app/shown.h"
 
 #include "app/slider_bar.h"
+#include "app/translated.h"
+#include "scene/language.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -57,11 +59,12 @@ void fillBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QGroupBox* makeGroupBox(const char* name, const QString& title, const QRect& geometry,
-                        QWidget* parent, QStyle* style) {
-    auto* box = new QGroupBox(title, parent);
+QGroupBox* makeGroupBox(const char* name, const char* title, const QRect& geometry, QWidget* parent,
+                        QStyle* style) {
+    auto* box = new QGroupBox(parent);
     box->setStyle(style);
-    box->setAccessibleName(title);
+    if (title)
+        setTranslatedText(box, title);
     place(box, name, geometry);
     return box;
 }
@@ -72,7 +75,7 @@ QScrollBar* makeScrollBar(const char* name, const QRect& geometry, const char* a
     bar->setSpokenStep(spokenStep);
     bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(QLatin1String(accessibleName));
+    setTranslatedName(bar, accessibleName);
     place(bar, name, geometry);
     return bar;
 }
@@ -96,10 +99,11 @@ ShownLabel::ShownLabel(const LabelRow& row, const Scene& scene, QWidget* parent)
 void ShownLabel::project(const Scene& scene) {
     const Label& label = scene.*label_;
     setShown(widget_, label.visible);
-    if (caption_ == label.caption)
+    const QString caption = localised(label.caption);
+    if (caption_ == caption)
         return;
-    caption_ = label.caption;
-    widget_->setText(shownText(label.caption));
+    caption_ = caption;
+    widget_->setText(shownText(caption));
     if (grows_) {
         int width = 0;
         for (const QString& line : widget_->text().split(QLatin1Char('\n')))
@@ -122,9 +126,11 @@ void projectBar(QScrollBar* widget, const ScrollBar& bar) {
 }
 
 ShownButton::ShownButton(const ButtonRow& row, WindowContext& context, QWidget* parent)
-    : widget_(new QPushButton(
-          row.caption ? QString::fromUtf8(row.caption) : context.scene.*row.sceneCaption, parent)),
-      caption_(row.sceneCaption) {
+    : widget_(new QPushButton(parent)), caption_(row.sceneCaption) {
+    if (row.caption)
+        setTranslatedText(widget_, row.caption);
+    else
+        widget_->setText(localised(context.scene.*row.sceneCaption));
     place(widget_, row.name, row.geometry);
     QObject::connect(widget_, &QPushButton::clicked, widget_, [&context, click = row.click] {
         context.run([&] { click(context.scene, context.platform); });
@@ -132,12 +138,13 @@ ShownButton::ShownButton(const ButtonRow& row, WindowContext& context, QWidget* 
 }
 
 void ShownButton::project(const Scene& scene) {
-    if (caption_ && widget_->text() != scene.*caption_)
-        widget_->setText(scene.*caption_);
+    if (caption_ && widget_->text() != localised(scene.*caption_))
+        widget_->setText(localised(scene.*caption_));
 }
 
 QCheckBox* makeCheckBox(const CheckRow& row, WindowContext& context, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+    auto* box = new QCheckBox(parent);
+    setTranslatedText(box, row.caption);
     place(box, row.name, row.geometry);
     box->setChecked(context.scene.*row.checked);
     QObject::connect(box, &QCheckBox::toggled, box, [&context, toggle = row.toggle](bool on) {
