@@ -59,6 +59,14 @@ Qts eigene Optionen (-platform, -style, ...) werden ebenfalls verstanden.</trans
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this translation&apos;s language in that language, as the Language menu lists it: &quot;Deutsch&quot;, &quot;Français&quot;</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>

@@ -59,6 +59,14 @@ También se entienden las opciones propias de Qt (-platform, -style, ...).</tran
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this translation&apos;s language in that language, as the Language menu lists it: &quot;Deutsch&quot;, &quot;Français&quot;</extracomment>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>

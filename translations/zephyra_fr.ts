@@ -59,6 +59,14 @@ Les options propres à Qt (-platform, -style, ...) sont aussi comprises.</transl
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this translation&apos;s language in that language, as the Language menu lists it: &quot;Deutsch&quot;, &quot;Français&quot;</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>

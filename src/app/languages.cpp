@@ -31,24 +31,25 @@ Installed& installed() {
     return state;
 }
 
-QString ownName(const QString& code) {
-    if (code == english)
-        return QStringLiteral("English");
-    QString name = QLocale(code).nativeLanguageName();
-    if (!name.isEmpty())
-        name[0] = name[0].toUpper();
-    return name;
+// Each translation names its language in that language.
+QString ownName(const QTranslator& translation) {
+    //: The name of this translation's language in that language, as the Language menu lists
+    //: it: "Deutsch", "Français"
+    static const char* const name = QT_TRANSLATE_NOOP("Language", "English");
+    const QString translated = translation.translate("Language", name);
+    return translated.isEmpty() ? QString::fromLatin1(name) : translated;
 }
 
 } // namespace
 
 std::vector<Language> availableLanguages() {
-    std::vector<Language> languages{{english, ownName(english)}};
+    std::vector<Language> languages{{english, ownName(QTranslator())}};
     const QStringList files =
         QDir(builtIn).entryList({QStringLiteral("zephyra_*.qm")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        const QString code = file.mid(8).chopped(3);
-        languages.push_back({code, ownName(code)});
+        QTranslator translation;
+        if (translation.load(file, builtIn))
+            languages.push_back({file.mid(8).chopped(3), ownName(translation)});
     }
     return languages;
 }

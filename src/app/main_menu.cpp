@@ -195,7 +195,9 @@ void MainMenu::buildQuestions(const std::vector<std::pair<QStringList, QMenu*>>&
         if (!home)
             continue;
         QAction* item = home->addAction(QString());
-        questionItems_.push_back({item, index, static_cast<int>(caption.count(QLatin1Char('/')))});
+        const auto submenus = question.menuPath.left(question.menuPath.size() - caption.size())
+                                  .count(QLatin1Char('/'));
+        questionItems_.push_back({item, index, static_cast<int>(submenus)});
         QString name = question.handler;
         if (name.endsWith(QLatin1String("Click")))
             name.chop(5);
@@ -224,10 +226,10 @@ void MainMenu::buildLanguages(QMenu* menu) {
 void MainMenu::retranslate() {
     const std::vector<Question>& list = questions();
     for (const QuestionItem& question : questionItems_) {
-        // The caption is the last part of the translated path: as many parts as in English.
+        // The translated path names the same submenus; the rest is the caption.
         const QString path = QCoreApplication::translate(
             "Questions", list[static_cast<std::size_t>(question.index)].menuPath.toUtf8());
-        question.item->setText(path.section(QLatin1Char('/'), -1 - question.slashes));
+        question.item->setText(path.section(QLatin1Char('/'), question.submenus));
     }
     const QString current = currentLanguage();
     for (const auto& [code, item] : languageItems_)

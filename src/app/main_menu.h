@@ -60,8 +60,8 @@ private:
     };
     struct QuestionItem {
         QAction* item;
-        int index;   // in the question list
-        int slashes; // in its English caption
+        int index;    // in the question list
+        int submenus; // the parts of its path before the caption
     };
     void buildQuestions(const std::vector<std::pair<QStringList, QMenu*>>& menus);
     void buildLanguages(QMenu* menu);
