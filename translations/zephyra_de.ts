@@ -560,7 +560,7 @@ Qts eigene Optionen (-platform, -style, ...) werden ebenfalls verstanden.</trans
     </message>
     <message>
         <source>&amp;Repeat</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>&amp;Endlos</translation>
     </message>
     <message>
         <source>Show Start/Finish</source>

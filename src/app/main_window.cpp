@@ -21,6 +21,7 @@
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -96,6 +97,9 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     paceAnnouncements();
 
     context_.run([this] { FormCreate(scene_); });
+    // Boxes whose title a translation made smaller now hold all their controls.
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        fitCaption(box);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen();
@@ -213,6 +217,7 @@ void Trelativefrm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && menu_) {
         retranslate(this);
         notebook_->retranslate();
+        velocities_->fitScaleLabels();
         menu_->retranslate();
         project();
     }

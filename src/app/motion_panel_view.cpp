@@ -92,6 +92,7 @@ void MotionPanelView::project() {
         title_ = localised(scene.expgbCaption);
         expgb_->setTitle(title_);
         expgb_->setAccessibleName(title_);
+        fitCaption(expgb_);
     }
     setShown(expgb_, scene.expgbVisible);
     // Compared with what was last set: the box reads a no-break space or a lone carriage

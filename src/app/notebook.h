@@ -22,6 +22,7 @@ public:
     // The caption is English, shown in the language chosen.
     QWidget* addPage(const char* caption, const QString& objectName);
     void retranslate();
+    static constexpr int tabPixelSize = 11;
     int currentIndex() const;
     void setCurrentIndex(int index);
 
@@ -34,6 +35,8 @@ protected:
 
 private:
     void placeChildren();
+
+    void fitTabs();
 
     QTabBar* tabs_;
     std::vector<const char*> captions_;

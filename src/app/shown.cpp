@@ -10,8 +10,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -46,6 +52,79 @@ QString spoken(QString text) {
     return text.simplified();
 }
 
+namespace {
+
+constexpr const char* designedSizeProperty = "zephyraDesignedPixelSize";
+
+QString withoutMnemonic(QString text) {
+    static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+    return text.replace(mnemonic, QStringLiteral("\\1"));
+}
+
+} // namespace
+
+bool captionFits(const QWidget* widget, const QFont& font) {
+    const QFontMetrics metrics(font);
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return metrics
+                       .boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap,
+                                     label->text())
+                       .height() <= room.height();
+        int width = 0;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width <= room.width();
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.fontMetrics = metrics;
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        return label.left() >= 0 && label.right() < box->width();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle::SubElement contents =
+            qobject_cast<const QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
+            : qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                        : QStyle::SE_PushButtonContents;
+        const QRect room = button->style()->subElementRect(contents, &option, button);
+        return metrics.horizontalAdvance(withoutMnemonic(button->text())) <= room.width();
+    }
+    return true;
+}
+
+void fitCaption(QWidget* widget) {
+    QVariant designed = widget->property(designedSizeProperty);
+    if (!designed.isValid()) {
+        designed = widget->font().pixelSize();
+        widget->setProperty(designedSizeProperty, designed);
+    }
+    if (designed.toInt() <= 0)
+        return; // sized in points: not a designed caption
+    QFont font = widget->font();
+    font.setPixelSize(designed.toInt());
+    while (font.pixelSize() > smallestPixelSize && !captionFits(widget, font))
+        font.setPixelSize(font.pixelSize() - 1);
+    if (font.pixelSize() != widget->font().pixelSize())
+        widget->setFont(font);
+    if (!qobject_cast<QGroupBox*>(widget) || font.pixelSize() == designed.toInt())
+        return;
+    // Only a group box's title is smaller; its controls, made before or after, keep the
+    // designed font.
+    QFont controls = font;
+    controls.setPixelSize(designed.toInt());
+    for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->testAttribute(Qt::WA_SetFont) || child->font().pixelSize() == font.pixelSize())
+            child->setFont(controls);
+}
+
 void place(QWidget* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
@@ -63,9 +142,9 @@ QGroupBox* makeGroupBox(const char* name, const char* title, const QRect& geomet
                         QStyle* style) {
     auto* box = new QGroupBox(parent);
     box->setStyle(style);
+    place(box, name, geometry);
     if (title)
         setTranslatedText(box, title);
-    place(box, name, geometry);
     return box;
 }
 
@@ -104,6 +183,8 @@ void ShownLabel::project(const Scene& scene) {
         return;
     caption_ = caption;
     widget_->setText(shownText(caption));
+    if (!grows_)
+        fitCaption(widget_);
     if (grows_) {
         int width = 0;
         for (const QString& line : widget_->text().split(QLatin1Char('\n')))
@@ -127,25 +208,29 @@ void projectBar(QScrollBar* widget, const ScrollBar& bar) {
 
 ShownButton::ShownButton(const ButtonRow& row, WindowContext& context, QWidget* parent)
     : widget_(new QPushButton(parent)), caption_(row.sceneCaption) {
-    if (row.caption)
-        setTranslatedText(widget_, row.caption);
-    else
-        widget_->setText(localised(context.scene.*row.sceneCaption));
     place(widget_, row.name, row.geometry);
+    if (row.caption) {
+        setTranslatedText(widget_, row.caption);
+    } else {
+        widget_->setText(localised(context.scene.*row.sceneCaption));
+        fitCaption(widget_);
+    }
     QObject::connect(widget_, &QPushButton::clicked, widget_, [&context, click = row.click] {
         context.run([&] { click(context.scene, context.platform); });
     });
 }
 
 void ShownButton::project(const Scene& scene) {
-    if (caption_ && widget_->text() != localised(scene.*caption_))
+    if (caption_ && widget_->text() != localised(scene.*caption_)) {
         widget_->setText(localised(scene.*caption_));
+        fitCaption(widget_);
+    }
 }
 
 QCheckBox* makeCheckBox(const CheckRow& row, WindowContext& context, QWidget* parent) {
     auto* box = new QCheckBox(parent);
-    setTranslatedText(box, row.caption);
     place(box, row.name, row.geometry);
+    setTranslatedText(box, row.caption);
     box->setChecked(context.scene.*row.checked);
     QObject::connect(box, &QCheckBox::toggled, box, [&context, toggle = row.toggle](bool on) {
         context.run([&] { toggle(context.scene, on); });

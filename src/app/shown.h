@@ -36,6 +36,14 @@ QString shownText(QString text);
 // A read-out as one line of speech.
 QString spoken(QString text);
 
+// Whether the caption of a button, group box or fixed label fits the widget in font: on one
+// line, or within its height where it wraps.
+bool captionFits(const QWidget* widget, const QFont& font);
+// A translation longer than the designed English caption is shown a little smaller, down to
+// smallestPixelSize, rather than cut; a caption that fits keeps the designed font.
+inline constexpr int smallestPixelSize = 8;
+void fitCaption(QWidget* widget);
+
 // Names the widget, places it in its parent and lays it above the siblings made before it.
 void place(QWidget* widget, const char* name, const QRect& geometry);
 void fillBackground(QWidget* widget, const QColor& colour);

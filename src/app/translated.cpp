@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/translated.h"
 
+#include "app/shown.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
@@ -19,11 +21,13 @@ constexpr const char* nameProperty = "zephyraEnglishName";
 void showText(QObject* object, const QString& text) {
     if (auto* button = qobject_cast<QAbstractButton*>(object)) {
         button->setText(text);
+        fitCaption(button);
     } else if (auto* label = qobject_cast<QLabel*>(object)) {
         label->setText(text);
     } else if (auto* box = qobject_cast<QGroupBox*>(object)) {
         box->setTitle(text);
         box->setAccessibleName(text);
+        fitCaption(box);
     } else if (auto* menu = qobject_cast<QMenu*>(object)) {
         menu->setTitle(text);
     } else if (auto* action = qobject_cast<QAction*>(object)) {

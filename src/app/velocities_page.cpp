@@ -113,6 +113,26 @@ const VectorRow vectorRows[] = {
      {0, 456, 185, 1}},
 };
 
+// The captions under the scale bar, each held at its designed left edge, centre or right edge:
+// a longer translation grows from there, within the page.
+struct ScaleLabel {
+    const char* name;
+    QRect geometry;
+    const char* caption;
+    int pixelSize; // 0: the page's
+    Qt::Alignment anchor;
+};
+const ScaleLabel scaleLabels[] = {
+    {"smalllb", {16, 464, 25, 11}, QT_TRANSLATE_NOOP("Trelativefrm", "Small"), 9, Qt::AlignLeft},
+    {"scalelb",
+     {80, 464, 29, 14},
+     //: Caption under the vector scale bar, between "Small" and "Large"; short
+     QT_TRANSLATE_NOOP("Trelativefrm", "Scale"),
+     0,
+     Qt::AlignHCenter},
+    {"largelb", {160, 464, 26, 11}, QT_TRANSLATE_NOOP("Trelativefrm", "Large"), 9, Qt::AlignRight},
+};
+
 const BarRow scaleBar{
     "timesb",       {16, 480, 161, 17}, QT_TRANSLATE_NOOP("Trelativefrm", "Vector scale"),
     &Scene::timesb, setVectorScale,     nullptr};
@@ -125,28 +145,41 @@ VelocitiesPage::VelocitiesPage(WindowContext& context, QWidget* page)
                                                     turnArrow(red, false),   turnArrow(red, true)} {
     for (const VectorRow& row : vectorRows)
         buildVector(row, page);
-    const std::tuple<const char*, QRect, const char*, int> scale[] = {
-        {"smalllb", {16, 464, 25, 11}, QT_TRANSLATE_NOOP("Trelativefrm", "Small"), 9},
-        {"scalelb",
-         {80, 464, 29, 14},
-         //: Caption under the vector scale bar, between "Small" and "Large"; short
-         QT_TRANSLATE_NOOP("Trelativefrm", "Scale"),
-         0},
-        {"largelb", {160, 464, 26, 11}, QT_TRANSLATE_NOOP("Trelativefrm", "Large"), 9}};
-    for (const auto& [name, geometry, caption, pixelSize] : scale) {
-        QLabel* label = makeLabel(name, geometry, LabelFit::Grows, page);
-        setTranslatedText(label, caption);
-        if (pixelSize) {
+    for (const ScaleLabel& row : scaleLabels) {
+        QLabel* label = makeLabel(row.name, row.geometry, LabelFit::Grows, page);
+        if (row.pixelSize) {
             QFont small = label->font();
-            small.setPixelSize(pixelSize);
+            small.setPixelSize(row.pixelSize);
             label->setFont(small);
         }
+        setTranslatedText(label, row.caption);
         scaleLabels_.push_back(label);
     }
+    fitScaleLabels();
     timesb_ = makeScrollBar(scaleBar.name, scaleBar.geometry, scaleBar.accessibleName, page);
     connect(timesb_, &QScrollBar::valueChanged, this,
             [this](int value) { context_.run([&] { scaleBar.write(context_.scene, value); }); });
     project();
+}
+
+void VelocitiesPage::fitScaleLabels() {
+    for (std::size_t i = 0; i < scaleLabels_.size(); ++i) {
+        QLabel* label = scaleLabels_[i];
+        const ScaleLabel& row = scaleLabels[i];
+        const int text = label->fontMetrics().horizontalAdvance(label->text());
+        const int width = std::max(row.geometry.width(), text);
+        QRect place(row.geometry.topLeft(), QSize(width, row.geometry.height()));
+        if (row.anchor == Qt::AlignHCenter)
+            place.moveCenter(row.geometry.center());
+        else if (row.anchor == Qt::AlignRight)
+            place.moveRight(row.geometry.right());
+        // The notebook's page area: a page itself takes that size only when first shown.
+        const int page = label->parentWidget()->parentWidget()->width();
+        if (place.left() + text > page)
+            place.moveLeft(page - text);
+        if (label->geometry() != place)
+            label->setGeometry(place);
+    }
 }
 
 void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
