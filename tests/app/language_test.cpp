@@ -12,10 +12,13 @@
 #include "vectors/velocity_panel.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include <map>
 
@@ -176,6 +179,50 @@ TEST_F(Window, AQuestionOpensInTheLanguageChosen) {
         QStringLiteral("Para sumar vectores velocidad se colocan 'punta con cola'.\n")));
     EXPECT_EQ(find<QGroupBox>("qb")->title(), QStringLiteral("Pregunta de movimiento relativo"));
     EXPECT_EQ(find<QAbstractButton>("okbt")->text(), QStringLiteral("&Aceptar"));
+}
+
+// A motion saved in German opens in English as the same scene: saved again, the same bytes.
+TEST_F(Window, AMotionSavedInGermanOpensTheSameInEnglish) {
+    const English restore;
+    QTemporaryDir dir;
+    const QString german = dir.filePath(QStringLiteral("german.rel"));
+    const QString english = dir.filePath(QStringLiteral("english.rel"));
+    const auto save = [&](const QString& path) {
+        choose("SaveMotion1");
+        auto* memo = find<QPlainTextEdit>("expmem");
+        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, {20, 10});
+        QTest::keyClicks(memo, QStringLiteral("Wind aus Westen"));
+        platform.saveAnswers.emplace_back(path);
+        find<QAbstractButton>("lsbt")->click();
+    };
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    chooseLanguage(find<QAction>("language_de"));
+    choose("AddingVectors1");
+    find<QAbstractButton>("okbt")->click();
+    setPlaneSpeed(const_cast<Scene&>(window.scene()), 437);
+    dialKeyPoint(const_cast<Scene&>(window.scene()), 1, 2.5);
+    window.project();
+    EXPECT_EQ(text("planelb"), QStringLiteral("Flugzeug: 43,7 m/s [N 53,2\u00B0 W]"));
+    save(german);
+
+    chooseLanguage(find<QAction>("language_en"));
+    choose("Movevectors1");
+    find<QAbstractButton>("okbt")->click();
+    choose("Openmotion1");
+    platform.openAnswers.emplace_back(german);
+    find<QAbstractButton>("lsbt")->click();
+    find<QAbstractButton>("ybt")->click();
+    EXPECT_EQ(text("planelb"), QStringLiteral("Plane: 43.7 m/s [N 53.2\u00B0 W]"));
+    save(english);
+
+    ASSERT_FALSE(bytes(german).isEmpty());
+    EXPECT_TRUE(bytes(german).contains(".")) << "a point in the decimals";
+    EXPECT_FALSE(bytes(german).contains(",")) << "no comma in the record";
+    EXPECT_EQ(bytes(english), bytes(german));
 }
 
 } // namespace
