@@ -56,9 +56,9 @@ const std::vector<Question>& questions() {
               "Questions", "Here we are adding the Wind(blue) and Plane(black) vectors together.")),
           text(QT_TRANSLATE_NOOP(
               "Questions", "Move the tail of the resultant(red) to the tail of the wind and then")),
-          text(
-              QT_TRANSLATE_NOOP("Questions", "Change the angle and magnitude of the resultant(red) "
-                                             "to determine the what the resultant is."))},
+          text(QT_TRANSLATE_NOOP("Questions",
+                                 "Change the angle and magnitude of the resultant(red) "
+                                 "to determine the what the resultant is."))},
          u"0 0 471 514 686 50 352 112 75 528 356 115 172 332 273 179 278 239 191 240 355 118 355 126 152 424 191 240 201 352 222 255 1 0.21378 0.92730 0.60229 250"_s},
         {text(QT_TRANSLATE_NOOP("Questions", "Introduction/Subtracting Vectors")),
          u"SubtractingVectors1Click"_s,
