@@ -122,10 +122,6 @@ void setDisplayLocale(const QLocale& locale) {
     chosenLocale() = locale;
 }
 
-QLocale displayLocale() {
-    return chosenLocale();
-}
-
 QString localised(const QString& sceneText) {
     QStringList lines = sceneText.split(QLatin1Char('\r'));
     for (QString& line : lines)

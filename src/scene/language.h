@@ -14,7 +14,6 @@ namespace zephyra {
 
 // The language numbers are shown in; the C locale (a point) until one is chosen.
 void setDisplayLocale(const QLocale& locale);
-QLocale displayLocale();
 
 // A scene text as the window shows it: a known caption translated whole, a read-out's words
 // ("Time: ", "Wind: ", ...) translated, its compass letters as the language writes them
