@@ -434,15 +434,17 @@ Qts eigene Optionen (-platform, -style, ...) werden ebenfalls verstanden.</trans
     <name>Scene</name>
     <message>
         <source>&amp;Start</source>
+        <extracomment>The flight&apos;s button before the plane first flies; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Start</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <extracomment>Start button while the plane flies</extracomment>
+        <extracomment>The flight&apos;s button while the plane flies; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
+        <extracomment>The flight&apos;s button once the plane has stopped; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Weiter</translation>
     </message>
     <message>

@@ -434,15 +434,17 @@ También se entienden las opciones propias de Qt (-platform, -style, ...).</tran
     <name>Scene</name>
     <message>
         <source>&amp;Start</source>
+        <extracomment>The flight&apos;s button before the plane first flies; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <extracomment>Start button while the plane flies</extracomment>
+        <extracomment>The flight&apos;s button while the plane flies; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
+        <extracomment>The flight&apos;s button once the plane has stopped; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Continuar</translation>
     </message>
     <message>

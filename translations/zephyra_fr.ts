@@ -434,15 +434,17 @@ Les options propres à Qt (-platform, -style, ...) sont aussi comprises.</transl
     <name>Scene</name>
     <message>
         <source>&amp;Start</source>
+        <extracomment>The flight&apos;s button before the plane first flies; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Démarrer</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <extracomment>Start button while the plane flies</extracomment>
+        <extracomment>The flight&apos;s button while the plane flies; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
+        <extracomment>The flight&apos;s button once the plane has stopped; short, it is 75 pixels wide</extracomment>
         <translation>&amp;Continuer</translation>
     </message>
     <message>

@@ -16,11 +16,19 @@ QLocale& chosenLocale() {
     return locale;
 }
 
+// The note's last line, one sentence after another.
+constexpr const char* groundVelocityNote = QT_TRANSLATE_NOOP(
+    "Scene", "The Ground Velocity (red) in the program is not used in the calculation of the plane "
+             "motion. It is used as a way to measure what the resultant vector should be. The only "
+             "vectors that affect the motion of the plane is the Wind and the Plane velocity.");
+
 // Captions the scene holds whole, as the handlers set them.
 constexpr const char* wholeTexts[] = {
+    //: The flight's button before the plane first flies; short, it is 75 pixels wide
     QT_TRANSLATE_NOOP("Scene", "&Start"),
-    //: Start button while the plane flies
+    //: The flight's button while the plane flies; short, it is 75 pixels wide
     QT_TRANSLATE_NOOP("Scene", "&Stop"),
+    //: The flight's button once the plane has stopped; short, it is 75 pixels wide
     QT_TRANSLATE_NOOP("Scene", "&Continue"),
     //: Title of the explanation panel
     QT_TRANSLATE_NOOP("Scene", "Motion"),
@@ -34,11 +42,7 @@ constexpr const char* wholeTexts[] = {
     QT_TRANSLATE_NOOP("Scene", "Note: "),
     QT_TRANSLATE_NOOP("Scene", "Plane: Velocity of plane relative to the air. (black)"),
     QT_TRANSLATE_NOOP("Scene", "Wind: Velocity of the air relative to the ground. (blue)"),
-    QT_TRANSLATE_NOOP("Scene",
-                      "The Ground Velocity (red) in the program is not used in the calculation "
-                      "of the plane motion. It is used as a way to measure what the resultant "
-                      "vector should be. The only vectors that affect the motion of the plane is "
-                      "the Wind and the Plane velocity."),
+    groundVelocityNote,
     //: Title of the about box
     QT_TRANSLATE_NOOP("Scene", "Zephyra About"),
     QT_TRANSLATE_NOOP("Scene", "Product Name: Zephyra"),
@@ -112,7 +116,8 @@ QString localisedLine(const QString& line) {
     for (const Prefix& prefix : prefixes)
         if (line.startsWith(QLatin1String(prefix.source)))
             return QCoreApplication::translate(sceneContext, prefix.source) +
-                   localisedValue(line.sliced(qstrlen(prefix.source)), prefix.numbers);
+                   localisedValue(line.sliced(static_cast<qsizetype>(qstrlen(prefix.source))),
+                                  prefix.numbers);
     return localisedValue(line, true);
 }
 

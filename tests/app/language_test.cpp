@@ -133,7 +133,7 @@ void chooseLanguage(QAction* item) {
 
 TEST_F(Window, TheLanguageMenuSwitchesEveryTextLiveAndKeepsTheScene) {
     const English restore;
-    Scene& scene = const_cast<Scene&>(window.scene());
+    auto& scene = const_cast<Scene&>(window.scene());
     setWindSpeed(scene, 205);
     setTime(scene, 150);
     window.project();
