@@ -908,7 +908,7 @@ Ihre Datei ist %1</translation>
     </message>
     <message>
         <source>&amp;Controls</source>
-        <translation>&amp;Steuerung</translation>
+        <translation>S&amp;teuerung</translation>
     </message>
     <message>
         <source>&amp;Velocities</source>
