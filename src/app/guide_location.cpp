@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/guide_location.h"
 
+#include "app/languages.h"
 #include "app/translated.h"
 #include "scene/platform.h"
 
@@ -10,9 +11,11 @@
 namespace zephyra {
 
 QUrl guideUrl() {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    return QUrl::fromLocalFile(
-        QDir::cleanPath(programDir.filePath(QStringLiteral(ZEPHYRA_GUIDE_DIR "/guide.html"))));
+    const QDir guides(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZEPHYRA_GUIDE_DIR)));
+    const QString translated = QStringLiteral("guide_%1.html").arg(currentLanguage());
+    const QString name = guides.exists(translated) ? translated : QStringLiteral("guide.html");
+    return QUrl::fromLocalFile(QDir::cleanPath(guides.filePath(name)));
 }
 
 void openGuide(Platform& platform, const QUrl& guide) {

@@ -4,6 +4,7 @@
 // keeps the scene, and files that never depend on the language.
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/guide_location.h"
 #include "app/languages.h"
 #include "app/window_fixture.h"
 #include "flight/flight_clock.h"
@@ -13,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,6 +86,20 @@ TEST(Languages, TheDesktopsFirstLanguageSpokenIsChosenElseEnglish) {
     EXPECT_EQ(names.join(u' '), QStringLiteral("en=English de=Deutsch es=Español fr=Français"));
     EXPECT_FALSE(setLanguage(QStringLiteral("xx")));
     EXPECT_EQ(currentLanguage(), QStringLiteral("en"));
+}
+
+TEST(Languages, HelpOpensTheGuideInTheLanguageChosen) {
+    const English restore;
+    const std::pair<const char*, const char*> cases[] = {{"de", "guide_de.html"},
+                                                         {"fr", "guide_fr.html"},
+                                                         {"es", "guide_es.html"},
+                                                         {"en", "guide.html"}};
+    for (const auto& [code, file] : cases) {
+        ASSERT_TRUE(setLanguage(QString::fromLatin1(code)));
+        const QUrl guide = guideUrl();
+        EXPECT_EQ(guide.fileName(), QString::fromLatin1(file));
+        EXPECT_TRUE(QFileInfo::exists(guide.toLocalFile())) << guide.toString().toStdString();
+    }
 }
 
 TEST(Languages, TheCommandLineChoosesALanguageTheProgramSpeaks) {
