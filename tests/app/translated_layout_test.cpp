@@ -168,6 +168,22 @@ TEST_F(TranslatedLayout, TheMotionPanelInEachModeAndTheQuestionBoxShowEveryCapti
         expectNothingClipped(language, "question");
         find<QAbstractButton>("okbt")->click();
     });
+    // The program's own texts in the explanation box and its messages are translated too.
+    const auto memo = [&] { return window.scene().expmemText; };
+    choose("AddingVectors1");
+    EXPECT_TRUE(memo().contains(u'ÿ')) << memo().toStdString();
+    find<QAbstractButton>("okbt")->click();
+    choose("SaveMotion1");
+    EXPECT_TRUE(memo().contains(u'ÿ')) << memo().toStdString();
+    find<QAbstractButton>("cancelbt")->click();
+    choose("Openmotion1");
+    EXPECT_TRUE(memo().contains(u'ÿ')) << memo().toStdString();
+    platform.openAnswers.emplace_back(QStringLiteral(ZEPHYRA_TEST_DATA "/short_file.rel"));
+    find<QAbstractButton>("lsbt")->click();
+    find<QAbstractButton>("ybt")->click();
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors.constFirst().contains(u'ÿ'))
+        << platform.errors.constFirst().toStdString();
 }
 
 TEST_F(TranslatedLayout, TheAboutBoxShowsEveryTextWhole) {
