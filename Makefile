@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a newcomer needs: `make run` and `make test`.
-.PHONY: all setup build run test lint package asan bench fuzz format clean
+.PHONY: all setup build run test lint package asan bench fuzz format translations clean
 
 # CI makes every compiler warning an error: make test WERROR=ON
 WERROR ?= OFF
@@ -50,6 +50,11 @@ bench: setup
 
 fuzz: setup
 	fuzz/run 600
+
+# Brings translations/*.ts in line with the texts in the sources, for the translators.
+translations: setup
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev --target update_translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

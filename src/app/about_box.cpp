@@ -70,6 +70,8 @@ Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const
     comment->setObjectName(QStringLiteral("Comments"));
     comment->setWordWrap(true);
     comment->setFixedWidth(240);
+    // The fixed-size layout may give a longer translation too few lines.
+    comment->setMinimumHeight(comment->heightForWidth(comment->width()));
     auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
                                 .arg(guide.toString(QUrl::FullyEncoded), tr("Zephyra user guide")),
                             this);

@@ -3,11 +3,13 @@
 
 #include "app/about_box.h"
 #include "app/command_line.h"
+#include "app/languages.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "scene/version.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPixmap>
 #include <QSettings>
 #include <QStyleFactory>
@@ -21,12 +23,19 @@ namespace {
 
 // Before any window: --help and --version need no display. A core application alone gives
 // the help its program name.
+// The language comes first, so the help is read in it.
 CommandLine readCommandLine(int argc, char** argv) {
     QCoreApplication core(argc, argv);
+    const CommandLine first = parseCommandLine(QCoreApplication::arguments());
+    setLanguage(chosenLanguage(first));
     return parseCommandLine(QCoreApplication::arguments());
 }
 
 } // namespace
+
+QString chosenLanguage(const CommandLine& commandLine) {
+    return commandLine.language.value_or(languageFor(QLocale::system().uiLanguages()));
+}
 
 void keepNoSettings() {
     // No file can go under /dev/null, so Qt's settings there read nothing and write nothing.
@@ -56,6 +65,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zephyra"));
     QApplication::setApplicationVersion(QString::fromLatin1(programVersion));
     keepNoSettings();
+    setLanguage(chosenLanguage(commandLine));
     // One look on every desktop, so the designed layout holds everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QPixmap::fromImage(aboutLogo(64)));

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "app/languages.h"
 #include "scene/version.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace zephyra {
 
@@ -35,8 +37,16 @@ void addHidden(QCommandLineParser& parser, const char* name, const QString& valu
     parser.addOption(option);
 }
 
+QStringList languageCodes() {
+    QStringList codes;
+    for (const Language& language : availableLanguages())
+        codes << language.code;
+    return codes;
+}
+
 CommandLine failure(const QString& message) {
-    return {CommandLine::Action::Fail, std::nullopt, QStringLiteral("zephyra: %1\n").arg(message)};
+    return {CommandLine::Action::Fail, std::nullopt, std::nullopt,
+            QStringLiteral("zephyra: %1\n").arg(message)};
 }
 
 } // namespace
@@ -45,35 +55,58 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform xcb); so are ours then, -h and -v too.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Relative motion for the classroom: how velocities add as vectors.\n"
-                       "Qt's own options (-platform, -style, ...) are understood as well."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays the version."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Relative motion for the classroom: how velocities add as vectors.\n"
+                       "Qt's own options (-platform, -style, ...) are "
+                       "understood as well."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Displays the version."));
+    //: Help of --language; keep "CODE" as it is in the value's name
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("CommandLine",
+                                    "Speaks the language CODE (%1) instead of the desktop's.")
+            .arg(languageCodes().join(QLatin1String(", "))),
+        QStringLiteral("CODE"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(language);
     for (const char* name : qtOptionsWithValue)
         addHidden(parser, name, QStringLiteral("value"));
     for (const char* name : qtFlags)
         addHidden(parser, name, QString());
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A motion file (.rel) to open after start-up."),
-                                 QStringLiteral("[file.rel]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("CommandLine", "A motion file (.rel) to open after start-up."),
+        QStringLiteral("[file.rel]"));
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
+    std::optional<QString> chosen;
+    if (parser.isSet(language)) {
+        const QString code = parser.value(language);
+        if (!languageCodes().contains(code))
+            return failure(QCoreApplication::translate(
+                               "CommandLine", "no translation for the language '%1'; there are %2")
+                               .arg(code, languageCodes().join(QLatin1String(", "))));
+        chosen = code;
+    }
     if (parser.isSet(help))
-        return {CommandLine::Action::PrintHelp, std::nullopt, parser.helpText()};
+        return {CommandLine::Action::PrintHelp, std::nullopt, chosen, parser.helpText()};
     if (parser.isSet(version))
-        return {CommandLine::Action::PrintVersion, std::nullopt,
+        return {CommandLine::Action::PrintVersion, std::nullopt, chosen,
                 QStringLiteral("Zephyra %1\n").arg(QLatin1String(programVersion))};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return failure(
-            QStringLiteral("only one motion file can be opened, %1 were given").arg(files.size()));
+        return failure(QCoreApplication::translate(
+                           "CommandLine", "only one motion file can be opened, %1 were given")
+                           .arg(files.size()));
     CommandLine run;
+    run.language = chosen;
     if (!files.isEmpty())
         run.motionFile = files.constFirst();
     return run;

@@ -14,6 +14,7 @@ struct CommandLine {
     enum class Action { Run, PrintHelp, PrintVersion, Fail };
     Action action = Action::Run;
     std::optional<QString> motionFile;
+    std::optional<QString> language; // --language CODE, one the program speaks
     QString output; // for standard output, or for standard error when the action is Fail
 };
 

@@ -2,6 +2,7 @@
 #include "app/controls_page.h"
 
 #include "app/scene_description.h"
+#include "app/translated.h"
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
 #include "manipulation/river.h"
@@ -19,16 +20,23 @@ namespace zephyra {
 namespace {
 
 const BarRow timeBars[] = {
-    {"tsb", {16, 58, 153, 17}, "Time", &Scene::tsb, setTime, &Scene::timelb, 0.01},
+    {"tsb",
+     {16, 58, 153, 17},
+     QT_TRANSLATE_NOOP("Trelativefrm", "Time"),
+     &Scene::tsb,
+     setTime,
+     &Scene::timelb,
+     0.01},
     {"timefactorsb",
      {16, 101, 153, 17},
-     "Time factor",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Time factor"),
      &Scene::timefactorsb,
      setTimeFactor,
      &Scene::timefactorlb},
 };
-const BarRow riverBar{"shoresb",       {16, 272, 161, 17}, "River width",
-                      &Scene::shoresb, setRiverWidth,      &Scene::shorelb};
+const BarRow riverBar{
+    "shoresb",       {16, 272, 161, 17}, QT_TRANSLATE_NOOP("Trelativefrm", "River width"),
+    &Scene::shoresb, setRiverWidth,      &Scene::shorelb};
 
 const LabelRow timeLabels[] = {
     {"timelb", {64, 40, 65, 14}, LabelFit::Grows, &Scene::timelb},
@@ -48,18 +56,19 @@ const ButtonRow flightButtons[] = {
      [](Scene& scene, Platform&) { timerbtClick(scene); }},
     {"resetbt1",
      {96, 8, 75, 25},
-     "&Reset",
+     QT_TRANSLATE_NOOP("Trelativefrm", "&Reset"),
      nullptr,
      [](Scene& scene, Platform&) { resetbt1Click(scene); }},
 };
 
-const CheckRow repeatCheck{
-    "repeatcb", {116, 124, 65, 17}, "&Repeat", &Scene::repeat, [](Scene& scene, bool on) {
-        scene.repeat = on;
-    }};
+const CheckRow repeatCheck{"repeatcb",
+                           {116, 124, 65, 17},
+                           QT_TRANSLATE_NOOP("Trelativefrm", "&Repeat"),
+                           &Scene::repeat,
+                           [](Scene& scene, bool on) { scene.repeat = on; }};
 const CheckRow markersCheck{"stopstartcb",
                             {8, 216, 137, 17},
-                            "Show Start/Finish",
+                            QT_TRANSLATE_NOOP("Trelativefrm", "Show Start/Finish"),
                             &Scene::showStartFinish,
                             setShowStartFinish};
 
@@ -109,8 +118,9 @@ ControlsPage::ControlsPage(WindowContext& context, QWidget* page)
 // Three columns filled top to bottom, each item as wide as its column and as high as an
 // equal share of the space below the caption.
 void ControlsPage::buildDistanceScale(QWidget* page) {
-    QGroupBox* group = makeGroupBox("distancerb", QStringLiteral("Distance Scale"),
-                                    {8, 144, 177, 65}, page, context_.boxStyle);
+    QGroupBox* group =
+        makeGroupBox("distancerb", QT_TRANSLATE_NOOP("Trelativefrm", "Distance Scale"),
+                     {8, 144, 177, 65}, page, context_.boxStyle);
     const int columns = 3;
     const int count = static_cast<int>(std::size(distanceScaleItems));
     const int perColumn = (count + columns - 1) / columns;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/displacement_box.h"
 
+#include "app/translated.h"
+
 #include <QGroupBox>
 #include <QLabel>
 
@@ -16,8 +18,8 @@ const LabelRow distances[] = {
 } // namespace
 
 DisplacementBox::DisplacementBox(const Scene& scene, QWidget* parent, QStyle* style)
-    : box_(makeGroupBox("posgb", QStringLiteral("Displacement from Start"), {8, 16, 153, 57},
-                        parent, style)) {
+    : box_(makeGroupBox("posgb", QT_TRANSLATE_NOOP("Trelativefrm", "Displacement from Start"),
+                        {8, 16, 153, 57}, parent, style)) {
     // Opaque in the colour of the box it sits in, so it reads over the river banks too.
     fillBackground(box_, QColor::fromRgb(windowColour));
     for (const LabelRow& row : distances)

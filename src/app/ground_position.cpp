@@ -4,8 +4,10 @@
 #include "app/picture_view.h"
 #include "app/scene_description.h"
 #include "app/shape_view.h"
+#include "app/translated.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
+#include "scene/language.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,17 +19,18 @@ namespace {
 enum class Drag { None, Point, Middle, Carrier };
 
 QString joined(const Scene& scene) {
-    return scene.vectorsJoined ? QStringLiteral(", joined") : QString();
+    return scene.vectorsJoined ? windowText(QT_TRANSLATE_NOOP("Trelativefrm", ", joined"))
+                               : QString();
 }
 // Joined, or how far the arrow's nearest end is from the end it may join.
 QString joinedOr(const Scene& scene, Arrow arrow) {
     return scene.vectorsJoined ? joined(scene) : nearestEnd(scene, arrow);
 }
 QString wind(const Scene& scene) {
-    return spoken(scene.airlb.caption);
+    return spoken(localised(scene.airlb.caption));
 }
 QString plane(const Scene& scene) {
-    return spoken(scene.planelb.caption);
+    return spoken(localised(scene.planelb.caption));
 }
 
 } // namespace
@@ -67,41 +70,49 @@ constexpr auto cross = Qt::CrossCursor;
 const ShapeRow shapeRows[] = {
     {"movesh",
      {ShapeStyle::Square, white, black},
-     "Move wind and plane arrows together",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Move wind and plane arrows together"),
      &Scene::movesh,
      Drag::Carrier,
      ShapeId::movesh,
      [](const Scene& s) { return wind(s) + QLatin1String(" and ") + plane(s) + joined(s); }},
-    {"planeshb", handle, "Plane arrow tail", &Scene::planeshb, none, anyId, nullptr, arrow, true},
-    {"planesht", handle, "Plane arrow tip", &Scene::planesht, none, anyId, nullptr, arrow, true},
-    {"windsht", handle, "Wind arrow tip", &Scene::windsht, none, anyId, nullptr, arrow, true},
-    {"windshb", handle, "Wind arrow tail", &Scene::windshb, none, anyId, nullptr, arrow, true},
-    {"Startsh", marker, "Start marker", &Scene::Startsh, Drag::Point, ShapeId::Startsh, markers,
-     cross, false, true},
-    {"stopsh", finish, "Finish marker", &Scene::stopsh, Drag::Point, ShapeId::stopsh, markers,
-     cross, false, true},
+    {"planeshb", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Plane arrow tail"), &Scene::planeshb,
+     none, anyId, nullptr, arrow, true},
+    {"planesht", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Plane arrow tip"), &Scene::planesht,
+     none, anyId, nullptr, arrow, true},
+    {"windsht", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Wind arrow tip"), &Scene::windsht, none,
+     anyId, nullptr, arrow, true},
+    {"windshb", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Wind arrow tail"), &Scene::windshb, none,
+     anyId, nullptr, arrow, true},
+    {"Startsh", marker, QT_TRANSLATE_NOOP("Trelativefrm", "Start marker"), &Scene::Startsh,
+     Drag::Point, ShapeId::Startsh, markers, cross, false, true},
+    {"stopsh", finish, QT_TRANSLATE_NOOP("Trelativefrm", "Finish marker"), &Scene::stopsh,
+     Drag::Point, ShapeId::stopsh, markers, cross, false, true},
     {"planesh",
      {ShapeStyle::Circle, black, black},
-     "Plane start",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Plane start"),
      &Scene::planesh,
      Drag::Point,
      ShapeId::planesh,
      nullptr,
      cross},
-    {"windshm", handle, "Wind arrow", &Scene::windshm, Drag::Middle, ShapeId::windshm,
+    {"windshm", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Wind arrow"), &Scene::windshm,
+     Drag::Middle, ShapeId::windshm,
      [](const Scene& s) { return wind(s) + joinedOr(s, Arrow::Wind); }},
-    {"planeshm", handle, "Plane arrow", &Scene::planeshm, Drag::Middle, ShapeId::planeshm,
+    {"planeshm", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Plane arrow"), &Scene::planeshm,
+     Drag::Middle, ShapeId::planeshm,
      [](const Scene& s) { return plane(s) + joinedOr(s, Arrow::Plane); }},
-    {"resultshm", handle, "Ground velocity arrow", &Scene::resultshm, Drag::Middle,
-     ShapeId::resultshm,
-     [](const Scene& s) { return spoken(s.rlb.caption) + nearestEnd(s, Arrow::Ground); }},
-    {"resultshb", handle, "Ground velocity arrow tail", &Scene::resultshb, none, anyId, nullptr,
-     arrow, true},
-    {"resultsht", handle, "Ground velocity arrow tip", &Scene::resultsht, none, anyId, nullptr,
-     arrow, true},
+    {"resultshm", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Ground velocity arrow"),
+     &Scene::resultshm, Drag::Middle, ShapeId::resultshm,
+     [](const Scene& s) {
+         return spoken(localised(s.rlb.caption)) + nearestEnd(s, Arrow::Ground);
+     }},
+    {"resultshb", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Ground velocity arrow tail"),
+     &Scene::resultshb, none, anyId, nullptr, arrow, true},
+    {"resultsht", handle, QT_TRANSLATE_NOOP("Trelativefrm", "Ground velocity arrow tip"),
+     &Scene::resultsht, none, anyId, nullptr, arrow, true},
     {"copyshape",
      {ShapeStyle::Rectangle, QColor(), black, true},
-     "Copy selection",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Copy selection"),
      &Scene::copyshape},
 };
 
@@ -110,12 +121,12 @@ const ShapeRow shapeRows[] = {
 GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     : QObject(client), context_(context) {
     Scene& scene = context.scene;
-    QGroupBox* box = makeGroupBox("GroupBox1", QStringLiteral("Ground Position"), {3, 0, 582, 537},
-                                  client, context.boxStyle);
+    QGroupBox* box = makeGroupBox("GroupBox1", QT_TRANSLATE_NOOP("Trelativefrm", "Ground Position"),
+                                  {3, 0, 582, 537}, client, context.boxStyle);
     fillBackground(box, QColor::fromRgb(windowColour));
     waterim_ = new PictureView(&scene.waterim, box);
     place(waterim_, "waterim", {waterimLeft, waterimTop, waterimWidth, waterimHeight});
-    waterim_->setAccessibleName(QStringLiteral("Ground view"));
+    setTranslatedName(waterim_, QT_TRANSLATE_NOOP("Trelativefrm", "Ground view"));
     waterim_->setFocusPolicy(Qt::TabFocus);
     waterim_->setAccessibleRole(QAccessible::Canvas);
     waterim_->installEventFilter(this);
@@ -133,7 +144,7 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     hints_.resize(shapes_.size());
     image1_ = new PictureView(&scene.image1, box);
     place(image1_, "Image1", {208, 24, 105, 105});
-    image1_->setAccessibleName(QStringLiteral("Copied picture"));
+    setTranslatedName(image1_, QT_TRANSLATE_NOOP("Trelativefrm", "Copied picture"));
     image1_->setVisible(false);
     displacement_ = std::make_unique<DisplacementBox>(scene, box, context.boxStyle);
 }
@@ -145,7 +156,7 @@ void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
     const Shape& shape = context_.scene.*row.shape;
     place(view, row.name, {shape.left, shape.top, shape.width, shape.height});
     view->setVisible(shape.visible && !row.placeHolder);
-    view->setAccessibleName(QLatin1String(row.accessibleName));
+    setTranslatedName(view, row.accessibleName);
     if (row.cursor != Qt::ArrowCursor)
         view->setCursor(row.cursor);
     shapes_.emplace_back(&row, view);
@@ -183,21 +194,28 @@ void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
         QString told = view->accessibleDescription();
         if (row.drag == Drag::Middle && context_.scene.vectorsJoined &&
             view->geometry() == pressedAt_)
-            told += QLatin1String(": the join holds it; Shift with an arrow key moves it 10 px, "
-                                  "which parts it");
+            told += windowText(QT_TRANSLATE_NOOP(
+                "Trelativefrm",
+                ": the join holds it; Shift with an arrow key moves it 10 px, which parts it"));
         context_.say(told, view);
     });
 }
 
 void GroundPosition::buildTileHolders(QWidget* client) {
     const std::tuple<const char*, QRect, QImage Scene::*, const char*> holders[] = {
-        {"airim", {568, 272, 200, 200}, &Scene::airim, "Sky tile"},
-        {"wim", {584, 0, 200, 200}, &Scene::wim, "Water tile"},
-        {"aim", {600, 0, 200, 200}, &Scene::aim, "Saved sky tile"}};
+        {"airim",
+         {568, 272, 200, 200},
+         &Scene::airim,
+         QT_TRANSLATE_NOOP("Trelativefrm", "Sky tile")},
+        {"wim", {584, 0, 200, 200}, &Scene::wim, QT_TRANSLATE_NOOP("Trelativefrm", "Water tile")},
+        {"aim",
+         {600, 0, 200, 200},
+         &Scene::aim,
+         QT_TRANSLATE_NOOP("Trelativefrm", "Saved sky tile")}};
     for (const auto& [name, geometry, picture, accessibleName] : holders) {
         auto* holder = new PictureView(&(context_.scene.*picture), client);
         place(holder, name, geometry);
-        holder->setAccessibleName(QLatin1String(accessibleName));
+        setTranslatedName(holder, accessibleName);
         holder->setVisible(false);
     }
 }

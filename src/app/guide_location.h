@@ -5,8 +5,9 @@
 
 namespace zephyra {
 
-// The user guide, where the install puts it relative to the program's folder (the build
-// tree keeps a copy at the same place, so a program run from there finds it too).
+// The user guide in the language chosen (guide_de.html), or in English where it has none;
+// where the install puts it relative to the program's folder (the build tree keeps a copy at
+// the same place, so a program run from there finds it too).
 QUrl guideUrl();
 
 // Opens the guide through the platform, or says where it is when no program takes it.

@@ -2,7 +2,9 @@
 #include "app/main_menu.h"
 
 #include "app/guide_location.h"
+#include "app/languages.h"
 #include "app/scene_description.h"
+#include "app/translated.h"
 #include "ground_view/arrows.h"
 #include "ground_view/ground_view.h"
 #include "manipulation/copy_selection.h"
@@ -10,11 +12,14 @@
 #include "manipulation/units.h"
 #include "motions/motion_panel.h"
 #include "motions/questions.h"
+#include "scene/language.h"
 #include "scene/platform.h"
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -67,48 +72,57 @@ void showAbout(MenuActions& actions, int) {
 const std::vector<MenuRow>& mainMenuRows() {
     // The built-in questions are added to their submenus from the question list.
     static const std::vector<MenuRow> rows{
-        {"File1", "&File", nullptr, M::Submenu},
-        {"Experiment1", "Questions", "File1", M::Submenu},
-        {"Introduction1", "Introduction", "Experiment1", M::Submenu},
-        {"Easy1", "Easy", "Experiment1", M::Submenu},
-        {"Medium1", "Medium", "Experiment1", M::Submenu},
-        {"Hard1", "Hard", "Experiment1", M::Submenu},
-        {"Motion11", "Worksheets", "Experiment1", M::Submenu},
-        {"Workssheet11", "Works sheet #1", "Motion11", M::Submenu},
-        {"Fullsolution1", "Full solution", "Workssheet11", M::Submenu},
-        {"PartialSolution1", "Partial Solution", "Workssheet11", M::Submenu},
-        {"Motion21", "Motion 2", "Experiment1", M::HiddenItem},
-        {"Motion1", "Motion 3", "Experiment1", M::HiddenItem},
-        {"ShowQuestion1", "Show &Question", "File1", M::Item, opensPanel<ShowQuestion1Click>, 0,
-         "F2"},
+        {"File1", QT_TRANSLATE_NOOP("Trelativefrm", "&File"), nullptr, M::Submenu},
+        {"Experiment1", QT_TRANSLATE_NOOP("Trelativefrm", "Questions"), "File1", M::Submenu},
+        {"Introduction1", QT_TRANSLATE_NOOP("Trelativefrm", "Introduction"), "Experiment1",
+         M::Submenu},
+        {"Easy1", QT_TRANSLATE_NOOP("Trelativefrm", "Easy"), "Experiment1", M::Submenu},
+        {"Medium1", QT_TRANSLATE_NOOP("Trelativefrm", "Medium"), "Experiment1", M::Submenu},
+        {"Hard1", QT_TRANSLATE_NOOP("Trelativefrm", "Hard"), "Experiment1", M::Submenu},
+        {"Motion11", QT_TRANSLATE_NOOP("Trelativefrm", "Worksheets"), "Experiment1", M::Submenu},
+        {"Workssheet11", QT_TRANSLATE_NOOP("Trelativefrm", "Works sheet #1"), "Motion11",
+         M::Submenu},
+        {"Fullsolution1", QT_TRANSLATE_NOOP("Trelativefrm", "Full solution"), "Workssheet11",
+         M::Submenu},
+        {"PartialSolution1", QT_TRANSLATE_NOOP("Trelativefrm", "Partial Solution"), "Workssheet11",
+         M::Submenu},
+        {"Motion21", QT_TRANSLATE_NOOP("Trelativefrm", "Motion 2"), "Experiment1", M::HiddenItem},
+        {"Motion1", QT_TRANSLATE_NOOP("Trelativefrm", "Motion 3"), "Experiment1", M::HiddenItem},
+        {"ShowQuestion1", QT_TRANSLATE_NOOP("Trelativefrm", "Show &Question"), "File1", M::Item,
+         opensPanel<ShowQuestion1Click>, 0, "F2"},
         {"N2", "-", "File1", M::Separator},
-        {"SaveMotion1", "&Save Motion", "File1", M::Item, opensPanel<SaveMotion1Click>, 0,
-         "Ctrl+S"},
-        {"Openmotion1", "&Open Motion", "File1", M::Item, opensPanel<Openmotion1Click>, 0,
-         "Ctrl+O"},
+        {"SaveMotion1", QT_TRANSLATE_NOOP("Trelativefrm", "&Save Motion"), "File1", M::Item,
+         opensPanel<SaveMotion1Click>, 0, "Ctrl+S"},
+        {"Openmotion1", QT_TRANSLATE_NOOP("Trelativefrm", "&Open Motion"), "File1", M::Item,
+         opensPanel<Openmotion1Click>, 0, "Ctrl+O"},
         {"N1", "-", "File1", M::Separator},
-        {"Copyselect1", "Copy Select", "File1", M::CheckItem, runs<Copyselect1Click>, 0, nullptr,
-         &Scene::copySelect},
-        {"Exit1", "E&xit", "File1", M::Item, exitProgram, 0, "Ctrl+Q"},
-        {"Options1", "&Options", nullptr, M::Submenu},
-        {"Showvectors1", "Show Vectors", "Options1", M::CheckItem, runs<Showvectors1Click>, 0,
-         nullptr, &Scene::showVectors},
-        {"ShowShore1", "Show River", "Options1", M::CheckItem, runs<ShowShore1Click>, 0, nullptr,
-         &Scene::showRiver},
-        {"Showposition1", "Show Displacement", "Options1", M::CheckItem, runs<Showposition1Click>,
-         0, nullptr, &Scene::showDisplacement},
-        {"ShowPath1", "Show &Path", "Options1", M::CheckItem, runs<ShowPath1Click>, 0, nullptr,
-         &Scene::showPath},
-        {"DescribeScene1", "&Describe the Scene", "Options1", M::Item, describe, 0, "Ctrl+D"},
-        {"CheckGround1", "&Check Ground Velocity", "Options1", M::Item, checkGroundVelocity, 0,
-         "Ctrl+G"},
-        {"Units1", "Units: m,s", "Options1", M::Submenu, nullptr, 0, nullptr, nullptr,
-         &Scene::units1Caption},
-        {"ms1", "m,s", "Units1", M::Item, chooseUnits, unitsMS},
-        {"kmh1", "km, h", "Units1", M::Item, chooseUnits, unitsKmH},
-        {"Help1", "&Help", nullptr, M::Submenu},
-        {"UserGuide1", "&User Guide", "Help1", M::Item, showGuide, 0, "F1"},
-        {"About1", "&About", "Help1", M::Item, showAbout},
+        {"Copyselect1", QT_TRANSLATE_NOOP("Trelativefrm", "Copy Select"), "File1", M::CheckItem,
+         runs<Copyselect1Click>, 0, nullptr, &Scene::copySelect},
+        {"Exit1", QT_TRANSLATE_NOOP("Trelativefrm", "E&xit"), "File1", M::Item, exitProgram, 0,
+         "Ctrl+Q"},
+        {"Options1", QT_TRANSLATE_NOOP("Trelativefrm", "&Options"), nullptr, M::Submenu},
+        {"Showvectors1", QT_TRANSLATE_NOOP("Trelativefrm", "Show Vectors"), "Options1",
+         M::CheckItem, runs<Showvectors1Click>, 0, nullptr, &Scene::showVectors},
+        {"ShowShore1", QT_TRANSLATE_NOOP("Trelativefrm", "Show River"), "Options1", M::CheckItem,
+         runs<ShowShore1Click>, 0, nullptr, &Scene::showRiver},
+        {"Showposition1", QT_TRANSLATE_NOOP("Trelativefrm", "Show Displacement"), "Options1",
+         M::CheckItem, runs<Showposition1Click>, 0, nullptr, &Scene::showDisplacement},
+        {"ShowPath1", QT_TRANSLATE_NOOP("Trelativefrm", "Show &Path"), "Options1", M::CheckItem,
+         runs<ShowPath1Click>, 0, nullptr, &Scene::showPath},
+        {"DescribeScene1", QT_TRANSLATE_NOOP("Trelativefrm", "&Describe the Scene"), "Options1",
+         M::Item, describe, 0, "Ctrl+D"},
+        {"CheckGround1", QT_TRANSLATE_NOOP("Trelativefrm", "&Check Ground Velocity"), "Options1",
+         M::Item, checkGroundVelocity, 0, "Ctrl+G"},
+        {"Language1", QT_TRANSLATE_NOOP("Trelativefrm", "Language"), "Options1", M::Submenu},
+        {"Units1", QT_TRANSLATE_NOOP("Trelativefrm", "Units: m,s"), "Options1", M::Submenu, nullptr,
+         0, nullptr, nullptr, &Scene::units1Caption},
+        {"ms1", QT_TRANSLATE_NOOP("Trelativefrm", "m,s"), "Units1", M::Item, chooseUnits, unitsMS},
+        {"kmh1", QT_TRANSLATE_NOOP("Trelativefrm", "km, h"), "Units1", M::Item, chooseUnits,
+         unitsKmH},
+        {"Help1", QT_TRANSLATE_NOOP("Trelativefrm", "&Help"), nullptr, M::Submenu},
+        {"UserGuide1", QT_TRANSLATE_NOOP("Trelativefrm", "&User Guide"), "Help1", M::Item,
+         showGuide, 0, "F1"},
+        {"About1", QT_TRANSLATE_NOOP("Trelativefrm", "&About"), "Help1", M::Item, showAbout},
     };
     return rows;
 }
@@ -124,11 +138,14 @@ MainMenu::MainMenu(MenuActions actions, QMenuBar* bar)
     };
     std::vector<std::pair<QStringList, QMenu*>> questionMenus; // by their caption path
     for (const MenuRow& row : mainMenuRows()) {
+        // Questions find their submenus by the English captions.
         const QString caption = QString::fromUtf8(row.caption);
         QMenu* parent = menuNamed(row.parent);
         QAction* action = nullptr;
         if (row.kind == MenuKind::Submenu) {
-            QMenu* menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+            QMenu* menu = parent ? parent->addMenu(QString()) : bar->addMenu(QString());
+            if (!row.title)
+                setTranslatedText(menu, row.caption);
             menu->setObjectName(QLatin1String(row.name));
             menus.emplace_back(row.name, menu);
             action = menu->menuAction();
@@ -150,7 +167,8 @@ MainMenu::MainMenu(MenuActions actions, QMenuBar* bar)
         } else if (row.kind == MenuKind::Separator) {
             action = parent->addSeparator();
         } else {
-            action = parent->addAction(caption);
+            action = parent->addAction(QString());
+            setTranslatedText(action, row.caption);
             action->setCheckable(row.kind == MenuKind::CheckItem);
             action->setVisible(row.kind != MenuKind::HiddenItem);
             if (row.shortcut)
@@ -163,6 +181,8 @@ MainMenu::MainMenu(MenuActions actions, QMenuBar* bar)
         built_.push_back({&row, action});
     }
     buildQuestions(questionMenus);
+    buildLanguages(menuNamed("Language1"));
+    retranslate();
     project();
 }
 
@@ -185,7 +205,10 @@ void MainMenu::buildQuestions(const std::vector<std::pair<QStringList, QMenu*>>&
         }
         if (!home)
             continue;
-        QAction* item = home->addAction(caption);
+        QAction* item = home->addAction(QString());
+        const auto submenus = question.menuPath.left(question.menuPath.size() - caption.size())
+                                  .count(QLatin1Char('/'));
+        questionItems_.push_back({item, index, static_cast<int>(submenus)});
         QString name = question.handler;
         if (name.endsWith(QLatin1String("Click")))
             name.chop(5);
@@ -197,6 +220,33 @@ void MainMenu::buildQuestions(const std::vector<std::pair<QStringList, QMenu*>>&
     }
 }
 
+// The languages by their own names, the one the window speaks checked.
+void MainMenu::buildLanguages(QMenu* menu) {
+    auto* group = new QActionGroup(menu);
+    for (const Language& language : availableLanguages()) {
+        QAction* item = menu->addAction(language.name);
+        item->setObjectName(QStringLiteral("language_") + language.code);
+        item->setCheckable(true);
+        item->setActionGroup(group);
+        connect(item, &QAction::triggered, this,
+                [this, code = language.code] { actions_.chooseLanguage(code); });
+        languageItems_.emplace_back(language.code, item);
+    }
+}
+
+void MainMenu::retranslate() {
+    const std::vector<Question>& list = questions();
+    for (const QuestionItem& question : questionItems_) {
+        // The translated path names the same submenus; the rest is the caption.
+        const QString path = QCoreApplication::translate(
+            "Questions", list[static_cast<std::size_t>(question.index)].menuPath.toUtf8());
+        question.item->setText(path.section(QLatin1Char('/'), question.submenus));
+    }
+    const QString current = currentLanguage();
+    for (const auto& [code, item] : languageItems_)
+        item->setChecked(code == current);
+}
+
 void MainMenu::project() {
     const Scene& scene = actions_.context.scene;
     for (const auto& [row, action] : built_) {
@@ -204,8 +254,8 @@ void MainMenu::project() {
             const QSignalBlocker blocker(action);
             action->setChecked(scene.*(row->checked));
         }
-        if (row->title && action->text() != scene.*(row->title))
-            action->menu()->setTitle(scene.*(row->title));
+        if (row->title && action->text() != localised(scene.*(row->title)))
+            action->menu()->setTitle(localised(scene.*(row->title)));
     }
 }
 

@@ -21,6 +21,7 @@ struct MenuActions {
     WindowContext& context;
     std::function<void()> closeWindow;
     std::function<void()> focusPanel;
+    std::function<void(const QString& code)> chooseLanguage;
 };
 
 // One entry of the main menu, in menu order; parent nullptr is the menu bar. An item runs
@@ -48,16 +49,27 @@ public:
     MainMenu(MenuActions actions, QMenuBar* bar);
 
     void project();
+    // The texts that do not come from the window's own table: the questions' captions in the
+    // language now chosen, and which language is checked.
+    void retranslate();
 
 private:
     struct Built {
         const MenuRow* row;
         QAction* action;
     };
+    struct QuestionItem {
+        QAction* item;
+        int index;    // in the question list
+        int submenus; // the parts of its path before the caption
+    };
     void buildQuestions(const std::vector<std::pair<QStringList, QMenu*>>& menus);
+    void buildLanguages(QMenu* menu);
 
     MenuActions actions_;
     std::vector<Built> built_;
+    std::vector<QuestionItem> questionItems_;
+    std::vector<std::pair<QString, QAction*>> languageItems_;
 };
 
 } // namespace zephyra

@@ -7,18 +7,21 @@
 #include "app/designed_look.h"
 #include "app/focus_mark.h"
 #include "app/ground_position.h"
+#include "app/languages.h"
 #include "app/main_menu.h"
 #include "app/motion_panel_view.h"
 #include "app/notebook.h"
 #include "app/pointer_widget.h"
 #include "app/shown.h"
 #include "app/spoken_notice.h"
+#include "app/translated.h"
 #include "app/velocities_page.h"
 #include "flight/flight_clock.h"
 #include "motions/motion_panel.h"
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,17 +75,19 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     fillBackground(panel1_, QColor::fromRgb(khakiColour));
     notebook_ = new Notebook(panel1_);
     place(notebook_, "TabbedNotebook1", {2, 2, 193, 535});
-    controls_ = new ControlsPage(
-        context_, notebook_->addPage(QStringLiteral("&Controls"), QStringLiteral("controlsPage")));
-    velocities_ =
-        new VelocitiesPage(context_, notebook_->addPage(QStringLiteral("&Velocities"),
-                                                        QStringLiteral("velocitiesPage")));
+    controls_ = new ControlsPage(context_,
+                                 notebook_->addPage(QT_TRANSLATE_NOOP("Trelativefrm", "&Controls"),
+                                                    QStringLiteral("controlsPage")));
+    velocities_ = new VelocitiesPage(
+        context_, notebook_->addPage(QT_TRANSLATE_NOOP("Trelativefrm", "&Velocities"),
+                                     QStringLiteral("velocitiesPage")));
     connect(notebook_, &Notebook::currentChanged, this,
             [this](int page) { context_.run([&] { scene_.notebookPage = page; }); });
     ground_->buildTileHolders(client);
     motionPanel_ = new MotionPanelView(context_, client);
     menuBar()->setStyle(boxStyle);
-    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
+    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); },
+                          [](const QString& code) { setLanguage(code); }},
                          menuBar());
     // Alt alone does not reach the menus (see DesignedStyle); F10 does, as on GNOME.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
@@ -97,6 +102,9 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     paceAnnouncements();
 
     context_.run([this] { FormCreate(scene_); });
+    // Boxes whose title a translation made smaller now hold all their controls.
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        fitCaption(box);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen();
@@ -207,6 +215,18 @@ bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     button->click();
     return true;
+}
+
+// Every text in the language now chosen; the scene stays as it was.
+void Trelativefrm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && menu_) {
+        retranslate(this);
+        notebook_->retranslate();
+        velocities_->fitScaleLabels();
+        menu_->retranslate();
+        project();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool Trelativefrm::event(QEvent* event) {

@@ -50,6 +50,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Enter or Return presses the focused push button, as on any desktop.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,7 +2,9 @@
 #include "app/motion_panel_view.h"
 
 #include "app/shown.h"
+#include "app/translated.h"
 #include "motions/motion_panel.h"
+#include "scene/language.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,42 +22,46 @@ const ButtonRow panelButtons[] = {
     {"lsbt", {24, 192, 75, 25}, nullptr, &Scene::lsbtCaption, lsbtClick},
     {"cancelbt",
      {120, 192, 75, 25},
-     "&Cancel",
+     QT_TRANSLATE_NOOP("Trelativefrm", "&Cancel"),
      nullptr,
      [](Scene& scene, Platform&) { cancelbtClick(scene); }},
 };
 const ButtonRow answerButtons[] = {
-    {"ybt", {16, 24, 75, 25}, "&Yes", nullptr, ybtClick},
-    {"nbt", {112, 24, 75, 25}, "&No", nullptr, [](Scene& scene, Platform&) { nbtClick(scene); }},
+    {"ybt", {16, 24, 75, 25}, QT_TRANSLATE_NOOP("Trelativefrm", "&Yes"), nullptr, ybtClick},
+    {"nbt",
+     {112, 24, 75, 25},
+     QT_TRANSLATE_NOOP("Trelativefrm", "&No"),
+     nullptr,
+     [](Scene& scene, Platform&) { nbtClick(scene); }},
 };
-const ButtonRow questionButton{"okbt", {152, 21, 75, 25}, "&Ok", nullptr, okbtClick};
+const ButtonRow questionButton{
+    "okbt", {152, 21, 75, 25}, QT_TRANSLATE_NOOP("Trelativefrm", "&Ok"), nullptr, okbtClick};
 
 } // namespace
 
 MotionPanelView::MotionPanelView(WindowContext& context, QWidget* client)
     : QObject(client), context_(context) {
-    const Scene& scene = context.scene;
     const QColor khaki = QColor::fromRgb(khakiColour);
-    title_ = scene.expgbCaption;
-    expgb_ = makeGroupBox("expgb", title_, {136, 88, 409, 241}, client, context.boxStyle);
+    expgb_ = makeGroupBox("expgb", nullptr, {136, 88, 409, 241}, client, context.boxStyle);
     fillBackground(expgb_, khaki);
     expmem_ = new QPlainTextEdit(expgb_);
     place(expmem_, "expmem", {16, 24, 377, 145});
-    expmem_->setAccessibleName(QStringLiteral("Explanation"));
+    setTranslatedName(expmem_, QT_TRANSLATE_NOOP("Trelativefrm", "Explanation"));
     for (const ButtonRow& row : panelButtons)
         buttons_.emplace_back(row, context, expgb_);
-    yngb_ = makeGroupBox("yngb", QStringLiteral("Is this the right Experiment?"),
+    yngb_ = makeGroupBox("yngb", QT_TRANSLATE_NOOP("Trelativefrm", "Is this the right Experiment?"),
                          {199, 173, 194, 57}, expgb_, context.boxStyle);
     for (const ButtonRow& row : answerButtons)
         buttons_.emplace_back(row, context, yngb_);
-    // "&Yes" closes the panel when the motion was applied: heard by whoever cannot see it.
+    // QT_TRANSLATE_NOOP("Trelativefrm", "&Yes") closes the panel when the motion was applied: heard
+    // by whoever cannot see it.
     QPushButton* yes = buttons_[std::size(panelButtons)].widget();
     connect(yes, &QPushButton::clicked, this, [this] {
         if (!context_.scene.expgbVisible)
-            context_.say(QStringLiteral("Motion loaded"), nullptr);
+            context_.say(windowText(QT_TRANSLATE_NOOP("Trelativefrm", "Motion loaded")), nullptr);
     });
-    qb_ = makeGroupBox("qb", QStringLiteral("Relative Motion Question"), {8, 176, 393, 57}, expgb_,
-                       context.boxStyle);
+    qb_ = makeGroupBox("qb", QT_TRANSLATE_NOOP("Trelativefrm", "Relative Motion Question"),
+                       {8, 176, 393, 57}, expgb_, context.boxStyle);
     // Opaque, so the buttons it covers do not show through.
     fillBackground(qb_, khaki);
     buttons_.emplace_back(questionButton, context, qb_);
@@ -82,10 +88,11 @@ MotionPanelView::MotionPanelView(WindowContext& context, QWidget* client)
 
 void MotionPanelView::project() {
     const Scene& scene = context_.scene;
-    if (title_ != scene.expgbCaption) {
-        title_ = scene.expgbCaption;
+    if (title_ != localised(scene.expgbCaption)) {
+        title_ = localised(scene.expgbCaption);
         expgb_->setTitle(title_);
         expgb_->setAccessibleName(title_);
+        fitCaption(expgb_);
     }
     setShown(expgb_, scene.expgbVisible);
     // Compared with what was last set: the box reads a no-break space or a lone carriage

@@ -2,6 +2,8 @@
 #include "app/narrator.h"
 
 #include "app/shown.h"
+#include "app/translated.h"
+#include "scene/language.h"
 #include "scene/scene.h"
 
 namespace zephyra {
@@ -16,15 +18,19 @@ void Narrator::project(const Scene& scene) {
     if (scene.yngbVisible && !preview_)
         say_(spoken(scene.expmemText));
     if (scene.running != running_)
-        say_(scene.running ? QStringLiteral("Flying")
-                           : QStringLiteral("Stopped. %1. Displacement from Start: %2, %3")
-                                 .arg(spoken(scene.timelb.caption), spoken(scene.ewlb.caption),
-                                      spoken(scene.nslb.caption)));
+        say_(scene.running
+                 ? windowText(QT_TRANSLATE_NOOP("Trelativefrm", "Flying"))
+                 : windowText(QT_TRANSLATE_NOOP("Trelativefrm",
+                                                "Stopped. %1. Displacement from Start: %2, %3"))
+                       .arg(spoken(localised(scene.timelb.caption)),
+                            spoken(localised(scene.ewlb.caption)),
+                            spoken(localised(scene.nslb.caption))));
     if (scene.notebookPage != page_)
-        say_(scene.notebookPage == 0 ? QStringLiteral("Controls page")
-                                     : QStringLiteral("Velocities page"));
+        say_(scene.notebookPage == 0
+                 ? windowText(QT_TRANSLATE_NOOP("Trelativefrm", "Controls page"))
+                 : windowText(QT_TRANSLATE_NOOP("Trelativefrm", "Velocities page")));
     if (scene.vectorsJoined && !joined_)
-        say_(QStringLiteral("joined"));
+        say_(windowText(QT_TRANSLATE_NOOP("Trelativefrm", "joined")));
     question_ = scene.qbVisible;
     preview_ = scene.yngbVisible;
     running_ = scene.running;

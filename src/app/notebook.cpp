@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/notebook.h"
 
+#include "app/shown.h"
+#include "app/translated.h"
+
 #include <QPainter>
 #include <QStackedWidget>
 #include <QStyleOptionTabWidgetFrame>
@@ -11,7 +14,7 @@ namespace zephyra {
 Notebook::Notebook(QWidget* parent)
     : QWidget(parent), tabs_(new QTabBar(this)), pages_(new QStackedWidget(this)) {
     QFont tabFont(QStringLiteral("sans-serif"));
-    tabFont.setPixelSize(11);
+    tabFont.setPixelSize(tabPixelSize);
     tabFont.setBold(false);
     tabs_->setFont(tabFont);
     tabs_->setDrawBase(false);
@@ -22,7 +25,7 @@ Notebook::Notebook(QWidget* parent)
     });
 }
 
-QWidget* Notebook::addPage(const QString& caption, const QString& objectName) {
+QWidget* Notebook::addPage(const char* caption, const QString& objectName) {
     auto* page = new QWidget(pages_);
     page->setObjectName(objectName);
     // Pages wear the desktop's own dialog colour, not the panel's khaki around them.
@@ -31,9 +34,28 @@ QWidget* Notebook::addPage(const QString& caption, const QString& objectName) {
     page->setPalette(palette);
     page->setAutoFillBackground(true);
     pages_->addWidget(page);
-    tabs_->addTab(caption);
+    tabs_->addTab(windowText(caption));
+    captions_.push_back(caption);
+    fitTabs();
     placeChildren();
     return page;
+}
+
+void Notebook::retranslate() {
+    for (std::size_t i = 0; i < captions_.size(); ++i)
+        tabs_->setTabText(static_cast<int>(i), windowText(captions_[i]));
+    fitTabs();
+}
+
+// Tabs longer than the designed ones take a smaller font, down to the floor captions have.
+void Notebook::fitTabs() {
+    QFont font = tabs_->font();
+    font.setPixelSize(tabPixelSize);
+    tabs_->setFont(font);
+    while (font.pixelSize() > smallestPixelSize && tabs_->sizeHint().width() > tabs_->width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+        tabs_->setFont(font);
+    }
 }
 
 int Notebook::currentIndex() const {

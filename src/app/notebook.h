@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QStackedWidget;
 class QTabBar;
 
@@ -17,7 +19,10 @@ public:
 
     explicit Notebook(QWidget* parent);
 
-    QWidget* addPage(const QString& caption, const QString& objectName);
+    // The caption is English, shown in the language chosen.
+    QWidget* addPage(const char* caption, const QString& objectName);
+    void retranslate();
+    static constexpr int tabPixelSize = 11;
     int currentIndex() const;
     void setCurrentIndex(int index);
 
@@ -31,7 +36,10 @@ protected:
 private:
     void placeChildren();
 
+    void fitTabs();
+
     QTabBar* tabs_;
+    std::vector<const char*> captions_;
     QStackedWidget* pages_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "app/about_box.h"
 #include "app/guide_location.h"
+#include "scene/language.h"
 #include "scene/scene.h"
 
 #include <QClipboard>
@@ -24,7 +25,8 @@ QString dialogFilter(const QString& filter) {
 
 void QtPlatform::showAbout(const Scene& scene) {
     Taboutboxp about(
-        scene.aboutCaption, scene.aboutProductName, scene.aboutVersion, guideUrl(),
+        localised(scene.aboutCaption), localised(scene.aboutProductName),
+        localised(scene.aboutVersion), guideUrl(),
         [this](const QUrl& url) { openGuide(*this, url); }, window_);
     about.exec();
 }

@@ -2,14 +2,22 @@
 #include "app/shown.h"
 
 #include "app/slider_bar.h"
+#include "app/translated.h"
+#include "scene/language.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -44,6 +52,79 @@ QString spoken(QString text) {
     return text.simplified();
 }
 
+namespace {
+
+constexpr const char* designedSizeProperty = "zephyraDesignedPixelSize";
+
+QString withoutMnemonic(QString text) {
+    static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+    return text.replace(mnemonic, QStringLiteral("\\1"));
+}
+
+} // namespace
+
+bool captionFits(const QWidget* widget, const QFont& font) {
+    const QFontMetrics metrics(font);
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return metrics
+                       .boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap,
+                                     label->text())
+                       .height() <= room.height();
+        int width = 0;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width <= room.width();
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.fontMetrics = metrics;
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        return label.left() >= 0 && label.right() < box->width();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle::SubElement contents =
+            qobject_cast<const QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
+            : qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                        : QStyle::SE_PushButtonContents;
+        const QRect room = button->style()->subElementRect(contents, &option, button);
+        return metrics.horizontalAdvance(withoutMnemonic(button->text())) <= room.width();
+    }
+    return true;
+}
+
+void fitCaption(QWidget* widget) {
+    QVariant designed = widget->property(designedSizeProperty);
+    if (!designed.isValid()) {
+        designed = widget->font().pixelSize();
+        widget->setProperty(designedSizeProperty, designed);
+    }
+    if (designed.toInt() <= 0)
+        return; // sized in points: not a designed caption
+    QFont font = widget->font();
+    font.setPixelSize(designed.toInt());
+    while (font.pixelSize() > smallestPixelSize && !captionFits(widget, font))
+        font.setPixelSize(font.pixelSize() - 1);
+    if (font.pixelSize() != widget->font().pixelSize())
+        widget->setFont(font);
+    if (!qobject_cast<QGroupBox*>(widget) || font.pixelSize() == designed.toInt())
+        return;
+    // Only a group box's title is smaller; its controls, made before or after, keep the
+    // designed font.
+    QFont controls = font;
+    controls.setPixelSize(designed.toInt());
+    for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->testAttribute(Qt::WA_SetFont) || child->font().pixelSize() == font.pixelSize())
+            child->setFont(controls);
+}
+
 void place(QWidget* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
@@ -57,12 +138,13 @@ void fillBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QGroupBox* makeGroupBox(const char* name, const QString& title, const QRect& geometry,
-                        QWidget* parent, QStyle* style) {
-    auto* box = new QGroupBox(title, parent);
+QGroupBox* makeGroupBox(const char* name, const char* title, const QRect& geometry, QWidget* parent,
+                        QStyle* style) {
+    auto* box = new QGroupBox(parent);
     box->setStyle(style);
-    box->setAccessibleName(title);
     place(box, name, geometry);
+    if (title)
+        setTranslatedText(box, title);
     return box;
 }
 
@@ -72,7 +154,7 @@ QScrollBar* makeScrollBar(const char* name, const QRect& geometry, const char* a
     bar->setSpokenStep(spokenStep);
     bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(QLatin1String(accessibleName));
+    setTranslatedName(bar, accessibleName);
     place(bar, name, geometry);
     return bar;
 }
@@ -96,10 +178,13 @@ ShownLabel::ShownLabel(const LabelRow& row, const Scene& scene, QWidget* parent)
 void ShownLabel::project(const Scene& scene) {
     const Label& label = scene.*label_;
     setShown(widget_, label.visible);
-    if (caption_ == label.caption)
+    const QString caption = localised(label.caption);
+    if (caption_ == caption)
         return;
-    caption_ = label.caption;
-    widget_->setText(shownText(label.caption));
+    caption_ = caption;
+    widget_->setText(shownText(caption));
+    if (!grows_)
+        fitCaption(widget_);
     if (grows_) {
         int width = 0;
         for (const QString& line : widget_->text().split(QLatin1Char('\n')))
@@ -122,23 +207,30 @@ void projectBar(QScrollBar* widget, const ScrollBar& bar) {
 }
 
 ShownButton::ShownButton(const ButtonRow& row, WindowContext& context, QWidget* parent)
-    : widget_(new QPushButton(
-          row.caption ? QString::fromUtf8(row.caption) : context.scene.*row.sceneCaption, parent)),
-      caption_(row.sceneCaption) {
+    : widget_(new QPushButton(parent)), caption_(row.sceneCaption) {
     place(widget_, row.name, row.geometry);
+    if (row.caption) {
+        setTranslatedText(widget_, row.caption);
+    } else {
+        widget_->setText(localised(context.scene.*row.sceneCaption));
+        fitCaption(widget_);
+    }
     QObject::connect(widget_, &QPushButton::clicked, widget_, [&context, click = row.click] {
         context.run([&] { click(context.scene, context.platform); });
     });
 }
 
 void ShownButton::project(const Scene& scene) {
-    if (caption_ && widget_->text() != scene.*caption_)
-        widget_->setText(scene.*caption_);
+    if (caption_ && widget_->text() != localised(scene.*caption_)) {
+        widget_->setText(localised(scene.*caption_));
+        fitCaption(widget_);
+    }
 }
 
 QCheckBox* makeCheckBox(const CheckRow& row, WindowContext& context, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+    auto* box = new QCheckBox(parent);
     place(box, row.name, row.geometry);
+    setTranslatedText(box, row.caption);
     box->setChecked(context.scene.*row.checked);
     QObject::connect(box, &QCheckBox::toggled, box, [&context, toggle = row.toggle](bool on) {
         context.run([&] { toggle(context.scene, on); });

@@ -36,13 +36,22 @@ QString shownText(QString text);
 // A read-out as one line of speech.
 QString spoken(QString text);
 
+// Whether the caption of a button, group box or fixed label fits the widget in font: on one
+// line, or within its height where it wraps.
+bool captionFits(const QWidget* widget, const QFont& font);
+// A translation longer than the designed English caption is shown a little smaller, down to
+// smallestPixelSize, rather than cut; a caption that fits keeps the designed font.
+inline constexpr int smallestPixelSize = 8;
+void fitCaption(QWidget* widget);
+
 // Names the widget, places it in its parent and lays it above the siblings made before it.
 void place(QWidget* widget, const char* name, const QRect& geometry);
 void fillBackground(QWidget* widget, const QColor& colour);
 // A group box whose frame does not shade the designed colour inside; assistive tools hear its
-// own title, not that of a box around it.
-QGroupBox* makeGroupBox(const char* name, const QString& title, const QRect& geometry,
-                        QWidget* parent, QStyle* style);
+// own title, not that of a box around it. The title is English, shown translated; without one
+// the box's owner sets it.
+QGroupBox* makeGroupBox(const char* name, const char* title, const QRect& geometry, QWidget* parent,
+                        QStyle* style);
 // A scroll bar stepped up by Right and PageDown, as its arrows do, and reached by Tab.
 QScrollBar* makeScrollBar(const char* name, const QRect& geometry, const char* accessibleName,
                           QWidget* parent, double spokenStep = 1);
@@ -62,7 +71,8 @@ struct LabelRow {
     Label Scene::*label;
 };
 
-// A label showing a scene label; the caption is set, and the label sized, only when it changed.
+// A label showing a scene label in the window's language; the caption is set, and the label sized,
+// only when it changed.
 class ShownLabel {
 public:
     ShownLabel(const LabelRow& row, const Scene& scene, QWidget* parent);

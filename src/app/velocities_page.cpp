@@ -4,6 +4,7 @@
 #include "app/picture_view.h"
 #include "app/scene_description.h"
 #include "app/shape_view.h"
+#include "app/translated.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
 #include "scene/artwork.h"
@@ -47,20 +48,21 @@ const VectorRow vectorRows[] = {
      {"airlb", {8, 8, 169, 14}, LabelFit::Centred, &Scene::airlb},
      {"airspeedsb",
       {32, 24, 121, 17},
-      "Wind speed",
+      QT_TRANSLATE_NOOP("Trelativefrm", "Wind speed"),
       &Scene::airspeedsb,
       setWindSpeed,
       &Scene::airlb,
       0.1},
      "windim",
-     "Wind direction",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Wind direction"),
      &Scene::windim,
      &Scene::windAngle,
      windimMouseDown,
      windimMouseMove,
      windimMouseUp,
      {"Image10", "Image3"},
-     {"Turn wind counter-clockwise", "Turn wind clockwise"},
+     {QT_TRANSLATE_NOOP("Trelativefrm", "Turn wind counter-clockwise"),
+      QT_TRANSLATE_NOOP("Trelativefrm", "Turn wind clockwise")},
      48,
      {"currentlb", {8, 80, 65, 14}, LabelFit::Centred, &Scene::currentlb},
      "Shape1",
@@ -69,20 +71,21 @@ const VectorRow vectorRows[] = {
      {"planelb", {8, 160, 169, 14}, LabelFit::Centred, &Scene::planelb},
      {"planespeedsb",
       {32, 176, 121, 17},
-      "Plane speed",
+      QT_TRANSLATE_NOOP("Trelativefrm", "Plane speed"),
       &Scene::planespeedsb,
       setPlaneSpeed,
       &Scene::planelb,
       0.1},
      "planeim",
-     "Plane direction",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Plane direction"),
      &Scene::planeim,
      &Scene::planeAngle,
      planeimMouseDown,
      planeimMouseMove,
      [](Scene& scene, Platform&) { planeimMouseUp(scene); },
      {"Image4", "Image5"},
-     {"Turn plane counter-clockwise", "Turn plane clockwise"},
+     {QT_TRANSLATE_NOOP("Trelativefrm", "Turn plane counter-clockwise"),
+      QT_TRANSLATE_NOOP("Trelativefrm", "Turn plane clockwise")},
      200,
      {"transportlb", {0, 264, 33, 14}, LabelFit::Centred, &Scene::transportlb},
      "Shape2",
@@ -91,28 +94,50 @@ const VectorRow vectorRows[] = {
      {"rlb", {8, 312, 169, 14}, LabelFit::Centred, &Scene::rlb},
      {"resultantsb",
       {32, 328, 121, 17},
-      "Ground speed",
+      QT_TRANSLATE_NOOP("Trelativefrm", "Ground speed"),
       &Scene::resultantsb,
       setGroundSpeed,
       &Scene::rlb,
       0.1},
      "resultantim",
-     "Ground velocity direction",
+     QT_TRANSLATE_NOOP("Trelativefrm", "Ground velocity direction"),
      &Scene::resultantim,
      &Scene::groundAngle,
      resultantimMouseDown,
      resultantimMouseMove,
      windimMouseUp,
      {"Image6", "Image7"},
-     {"Turn ground velocity counter-clockwise", "Turn ground velocity clockwise"},
+     {QT_TRANSLATE_NOOP("Trelativefrm", "Turn ground velocity counter-clockwise"),
+      QT_TRANSLATE_NOOP("Trelativefrm", "Turn ground velocity clockwise")},
      352,
      {"resultantlb", {16, 400, 14, 14}, LabelFit::Grows, &Scene::resultantlb},
      "Shape3",
      {0, 456, 185, 1}},
 };
 
-const BarRow scaleBar{"timesb",       {16, 480, 161, 17}, "Vector scale",
-                      &Scene::timesb, setVectorScale,     nullptr};
+// The captions under the scale bar, each held at its designed left edge, centre or right edge:
+// a longer translation grows from there, within the page.
+struct ScaleLabel {
+    const char* name;
+    QRect geometry;
+    const char* caption;
+    int pixelSize; // 0: the page's
+    Qt::Alignment anchor;
+};
+const ScaleLabel scaleLabels[] = {
+    {"smalllb", {16, 464, 25, 11}, QT_TRANSLATE_NOOP("Trelativefrm", "Small"), 9, Qt::AlignLeft},
+    {"scalelb",
+     {80, 464, 29, 14},
+     //: Caption under the vector scale bar, between "Small" and "Large"; short
+     QT_TRANSLATE_NOOP("Trelativefrm", "Scale"),
+     0,
+     Qt::AlignHCenter},
+    {"largelb", {160, 464, 26, 11}, QT_TRANSLATE_NOOP("Trelativefrm", "Large"), 9, Qt::AlignRight},
+};
+
+const BarRow scaleBar{
+    "timesb",       {16, 480, 161, 17}, QT_TRANSLATE_NOOP("Trelativefrm", "Vector scale"),
+    &Scene::timesb, setVectorScale,     nullptr};
 
 } // namespace
 
@@ -122,24 +147,41 @@ VelocitiesPage::VelocitiesPage(WindowContext& context, QWidget* page)
                                                     turnArrow(red, false),   turnArrow(red, true)} {
     for (const VectorRow& row : vectorRows)
         buildVector(row, page);
-    const std::tuple<const char*, QRect, const char*, int> scale[] = {
-        {"smalllb", {16, 464, 25, 11}, "Small", 9},
-        {"scalelb", {80, 464, 29, 14}, "Scale", 0},
-        {"largelb", {160, 464, 26, 11}, "Large", 9}};
-    for (const auto& [name, geometry, caption, pixelSize] : scale) {
-        QLabel* label = makeLabel(name, geometry, LabelFit::Grows, page);
-        label->setText(QLatin1String(caption));
-        if (pixelSize) {
+    for (const ScaleLabel& row : scaleLabels) {
+        QLabel* label = makeLabel(row.name, row.geometry, LabelFit::Grows, page);
+        if (row.pixelSize) {
             QFont small = label->font();
-            small.setPixelSize(pixelSize);
+            small.setPixelSize(row.pixelSize);
             label->setFont(small);
         }
+        setTranslatedText(label, row.caption);
         scaleLabels_.push_back(label);
     }
+    fitScaleLabels();
     timesb_ = makeScrollBar(scaleBar.name, scaleBar.geometry, scaleBar.accessibleName, page);
     connect(timesb_, &QScrollBar::valueChanged, this,
             [this](int value) { context_.run([&] { scaleBar.write(context_.scene, value); }); });
     project();
+}
+
+void VelocitiesPage::fitScaleLabels() {
+    for (std::size_t i = 0; i < scaleLabels_.size(); ++i) {
+        QLabel* label = scaleLabels_[i];
+        const ScaleLabel& row = scaleLabels[i];
+        const int text = label->fontMetrics().horizontalAdvance(label->text());
+        const int width = std::max(row.geometry.width(), text);
+        QRect place(row.geometry.topLeft(), QSize(width, row.geometry.height()));
+        if (row.anchor == Qt::AlignHCenter)
+            place.moveCenter(row.geometry.center());
+        else if (row.anchor == Qt::AlignRight)
+            place.moveRight(row.geometry.right());
+        // The notebook's page area: a page itself takes that size only when first shown.
+        const int page = label->parentWidget()->parentWidget()->width();
+        if (place.left() + text > page)
+            place.moveLeft(page - text);
+        if (label->geometry() != place)
+            label->setGeometry(place);
+    }
 }
 
 void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
@@ -157,7 +199,7 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
         const int tag = 2 * row.index + side;
         auto* button = new PictureView(&turnArrows_[static_cast<std::size_t>(tag)], page);
         place(button, row.turn[static_cast<std::size_t>(side)], {left, row.top, 17, 17});
-        button->setAccessibleName(QLatin1String(row.turnNames[static_cast<std::size_t>(side)]));
+        setTranslatedName(button, row.turnNames[static_cast<std::size_t>(side)]);
         button->setFocusPolicy(Qt::TabFocus);
         button->setAccessibleRole(QAccessible::Button);
         button->installEventFilter(this);
@@ -178,7 +220,7 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
     turnButton(0, 23);
     vector.dial = new PictureView(&(scene.*row.picture), page);
     place(vector.dial, row.dial, {40, row.top, dialSize, dialSize});
-    vector.dial->setAccessibleName(QLatin1String(row.dialName));
+    setTranslatedName(vector.dial, row.dialName);
     vector.dial->setFocusPolicy(Qt::TabFocus);
     vector.dial->setAccessibleRole(QAccessible::Dial);
     vector.dial->installEventFilter(this);

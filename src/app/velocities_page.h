@@ -11,6 +11,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QLabel;
 class QScrollBar;
 
 namespace zephyra {
@@ -26,6 +27,8 @@ public:
     VelocitiesPage(WindowContext& context, QWidget* page);
 
     void project();
+    // Places the scale's captions for the language now chosen.
+    void fitScaleLabels();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,7 +49,7 @@ private:
     std::array<QImage, 6> turnArrows_;
     std::vector<Vector> vectors_;
     std::vector<ShownLabel> labels_;
-    std::vector<QWidget*> scaleLabels_; // "Small", "Scale" and "Large" show with the scale bar
+    std::vector<QLabel*> scaleLabels_; // "Small", "Scale" and "Large" show with the scale bar
     QScrollBar* timesb_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "motions/file_access.h"
 #include "motions/motion_record.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -119,27 +120,27 @@ QByteArray motionFileBytes(const QString& explanation, const Scene& scene) {
 QString fileErrorMessage(int errnoValue) {
     switch (errnoValue) {
     case ENOENT:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("Messages", "File not found");
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
     case ELOOP:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("Messages", "Invalid filename");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("Messages", "Too many open files");
     case EACCES:
     case EPERM:
     case EISDIR:
     case EROFS:
     case ETXTBSY:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("Messages", "File access denied");
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("Messages", "Disk full");
     default:
-        return QStringLiteral("I/O error %1").arg(errnoValue);
+        return QCoreApplication::translate("Messages", "I/O error %1").arg(errnoValue);
     }
 }
 

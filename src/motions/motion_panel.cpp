@@ -6,6 +6,7 @@
 #include "scene/platform.h"
 #include "scene/scene.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,20 +18,22 @@ namespace zephyra {
 namespace {
 
 QString motionFilter() {
-    return QStringLiteral("Relative Motion|*.rel");
+    //: Name of the motion files in the file dialogs; keep "|*.rel"
+    return QCoreApplication::translate("Motion panel", "Relative Motion|*.rel");
 }
 QString motionExtension() {
     return QStringLiteral("rel");
 }
 QString loadPrompt() {
-    return QStringLiteral("Click load to choose a file");
+    return QCoreApplication::translate("Motion panel", "Click load to choose a file");
 }
 QString savePlaceholder() {
-    return QStringLiteral("Type in explaination here!");
+    return QCoreApplication::translate("Motion panel", "Type in explaination here!");
 }
 
 QString cutNote() {
-    return QStringLiteral("(The rest of the explanation is too long to show here.)");
+    return QCoreApplication::translate("Motion panel",
+                                       "(The rest of the explanation is too long to show here.)");
 }
 
 // The box shows at most this much of a file's explanation, far more than any worksheet
@@ -193,7 +196,8 @@ void okbtClick(Scene& scene, Platform& platform) {
 
 void ShowQuestion1Click(Scene& scene) {
     scene.expmemText = scene.questionText.isEmpty()
-                           ? QStringLiteral("No question or motion has been loaded yet.")
+                           ? QCoreApplication::translate(
+                                 "Motion panel", "No question or motion has been loaded yet.")
                            : scene.questionText;
     scene.rereading = true;
     scene.expmemReadOnly = true;

@@ -3,6 +3,8 @@
 
 #include "geometry/notation.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -35,11 +37,15 @@ QString quoted(QStringView token) {
 }
 
 QString integerMessage(const QString& token) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(quoted(token));
+    return //: A field of a motion file that is not a whole number
+        QCoreApplication::translate("Messages", "'%1' is not a valid integer value")
+            .arg(quoted(token));
 }
 
 QString floatMessage(const QString& token) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(quoted(token));
+    return //: A field of a motion file that is not a number
+        QCoreApplication::translate("Messages", "'%1' is not a valid floating point value")
+            .arg(quoted(token));
 }
 
 // Walks the fields in the order they are applied and stops at the first that fails.

@@ -4,10 +4,13 @@
 #include "geometry/handle_layout.h"
 #include "geometry/notation.h"
 #include "ground_view/ground_view.h"
+#include "scene/language.h"
 #include "scene/scene.h"
 #include "scene/vector_parts.h"
 #include "vectors/dial.h"
 #include "vectors/joined_arrows.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -195,15 +198,18 @@ QString groundVelocityCheck(const Scene& scene) {
     double angleOff = std::fabs(normaliseAngle(scene.groundAngle) - angle);
     angleOff = std::min(angleOff, 2 * std::numbers::pi - angleOff) * 180 / std::numbers::pi;
     const int tenths = static_cast<int>(std::lround(speed));
-    return velocityLabel(QStringLiteral("Your ground velocity: "), scene.resultantsb.position,
-                         scene.speedUnit, bearingText(scene.groundAngle, BearingForm::Tenth)) +
-           velocityLabel(scene.showRiver ? QStringLiteral(". Current + boat: ")
-                                         : QStringLiteral(". Wind + plane: "),
-                         tenths, scene.speedUnit,
-                         speed > 0 ? bearingText(angle, BearingForm::Tenth) : QString()) +
-           QStringLiteral(". Off by %1%2 and %3\u00B0.")
-               .arg(QString::number(speedOff, 'f', 1), scene.speedUnit,
-                    QString::number(angleOff, 'f', 1));
+    const QString yours = velocityLabel(QString(), scene.resultantsb.position, scene.speedUnit,
+                                        bearingText(scene.groundAngle, BearingForm::Tenth));
+    const QString truth =
+        velocityLabel(QString(), tenths, scene.speedUnit,
+                      speed > 0 ? bearingText(angle, BearingForm::Tenth) : QString());
+    return (scene.showRiver
+                ? QCoreApplication::translate(
+                      "Scene", "Your ground velocity: %1. Current + boat: %2. Off by %3%4 and %5°.")
+                : QCoreApplication::translate(
+                      "Scene", "Your ground velocity: %1. Wind + plane: %2. Off by %3%4 and %5°."))
+        .arg(localised(yours), localised(truth), localised(QString::number(speedOff, 'f', 1)),
+             scene.speedUnit, localised(QString::number(angleOff, 'f', 1)));
 }
 
 } // namespace zephyra

@@ -162,4 +162,30 @@ echo "keys: wind dial by keys: '$north', then E and 30 x Right: '$turned'"
 keys ctrl+q
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
+
+# 8. Once more in German: the read-outs with its compass letters and decimal comma, then English
+#    from the Language menu, live.
+env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" --language de \
+    >"$out/zephyra-de.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+main=$(wait_window '^Zephyra$') || fail "the main window did not appear in German"
+about=$(wait_window '^Über Zephyra$') || fail "the German about box did not appear"
+sleep 0.3
+xdotool windowfocus --sync "$about"
+xdotool key Escape
+sleep 0.5
+xdotool windowfocus --sync "$main"
+keys alt+g # the "&Geschwindigkeiten" page
+german=$(read_label "Wind:")
+shot k10-german.png
+[ "$german" = "Wind: 20,0 m/s [O]" ] || fail "the German wind read-out is '$german'"
+keys alt+o Down Down Down Down Right Return # Optionen > Sprache > English
+english=$(read_label "Wind:")
+shot k11-english-again.png
+[ "$english" = "Wind: 20.0 m/s [E]" ] || fail "after Language, English the wind reads '$english'"
+echo "keys: in German the wind reads '$german'; after Language, English: '$english'"
+keys ctrl+q
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the German program"
 echo "keys: passed; screenshots in $out"
