@@ -180,7 +180,7 @@ keys alt+g # the "&Geschwindigkeiten" page
 german=$(read_label "Wind:")
 shot k10-german.png
 [ "$german" = "Wind: 20,0 m/s [O]" ] || fail "the German wind read-out is '$german'"
-keys alt+o Down Down Down Down Right Return # Optionen > Sprache > English
+keys alt+o Down Down Down Down Down Down Right Return # Optionen > Sprache > English
 english=$(read_label "Wind:")
 shot k11-english-again.png
 [ "$english" = "Wind: 20.0 m/s [E]" ] || fail "after Language, English the wind reads '$english'"

@@ -101,7 +101,7 @@ echo "e2e: the wind arrow followed a drag of its middle handle"
 
 # 5. File > Copy Select, drag a rectangle on the ground view: the clipboard holds its pixels.
 click_at 700 480 # a neutral spot, so the window has the keyboard focus
-xdotool key alt+f Down Down Down Return
+xdotool key alt+f Down Down Down Down Return
 sleep 0.3
 drag_from_to 155 136 55 66 # from bottom-right to top-left: picture (50, 50) to (150, 120)
 shot 06-copied.png
@@ -114,7 +114,7 @@ differing=$(compare -metric AE "$out/06-clipboard.png" "$out/06-selection.png" n
 [ "$differing" = 0 ] || fail "clipboard and ground view differ in $differing pixels"
 echo "e2e: the clipboard holds the selected 100 x 70 pixels of the ground view"
 click_at 700 480
-xdotool key alt+f Down Down Down Return # Copy Select off again
+xdotool key alt+f Down Down Down Down Return # Copy Select off again
 sleep 0.3
 
 # 6. File > Questions > Introduction > Move plane, "&Ok", "&Start": the question's plane flies.
@@ -147,7 +147,7 @@ echo "e2e: the \"Move plane\" question set its scene and its plane flew off"
 # 7. File > Save Motion: type an explanation, "&Save", name the file in the real save dialog.
 motion="$out/e2e-motion"
 explanation="Flying east with the wind"
-xdotool key alt+f Down Return
+xdotool key alt+f Down Down Return
 sleep 0.4
 click_at 202 142 # into the explanation box, which clears the prompt
 xdotool type --delay 20 "$explanation"
@@ -168,7 +168,7 @@ echo "e2e: saved $motion.rel through the save dialog: explanation, header and 37
 # 8. File > Open Motion, "&Load" it through the open dialog, read its explanation, "&Yes".
 sleep 0.3
 click_at 700 480
-xdotool key alt+f Down Down Return
+xdotool key alt+f Down Down Down Return
 sleep 0.4
 click_at 197 292 # "&Load"
 wait_window '^Open$' >/dev/null || fail "no open dialog"
@@ -223,7 +223,7 @@ shot 13-file-applied.png
 [ "$(count_colour "$out/13-file-applied.png" '#A9966D' "$khaki_panel")" -lt 500 ] ||
     fail "\"&Yes\" did not apply the file and close the panel"
 # Save the applied scene and read its speeds and angles back.
-xdotool key alt+f Down Return
+xdotool key alt+f Down Down Return
 sleep 0.4
 click_at 197 292 # "&Save"
 wait_window '^Save As$' >/dev/null || fail "no save dialog"
