@@ -36,7 +36,11 @@ void addHidden(QCommandLineParser& parser, const char* name, const QString& valu
 }
 
 CommandLine failure(const QString& message) {
-    return {CommandLine::Action::Fail, std::nullopt, QStringLiteral("zephyra: %1\n").arg(message)};
+    return {CommandLine::Action::Fail,
+            std::nullopt,
+            QStringLiteral("zephyra: %1\n").arg(message),
+            {},
+            false};
 }
 
 } // namespace
@@ -52,8 +56,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Displays this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays the version."));
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QStringLiteral("Opens the window at this scale, in percent (100: the designed size; "
+                       "%1 to %2), as far as the screen holds it.")
+            .arg(smallestZoomPercent)
+            .arg(largestZoomPercent),
+        QStringLiteral("percent"));
+    const QCommandLineOption fullScreen(QStringLiteral("full-screen"),
+                                        QStringLiteral("Opens the window full screen."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(zoom);
+    parser.addOption(fullScreen);
     for (const char* name : qtOptionsWithValue)
         addHidden(parser, name, QStringLiteral("value"));
     for (const char* name : qtFlags)
@@ -65,15 +80,30 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     if (parser.isSet(help))
-        return {CommandLine::Action::PrintHelp, std::nullopt, parser.helpText()};
+        return {CommandLine::Action::PrintHelp, std::nullopt, parser.helpText(), {}, false};
     if (parser.isSet(version))
-        return {CommandLine::Action::PrintVersion, std::nullopt,
-                QStringLiteral("Zephyra %1\n").arg(QLatin1String(programVersion))};
+        return {CommandLine::Action::PrintVersion,
+                std::nullopt,
+                QStringLiteral("Zephyra %1\n").arg(QLatin1String(programVersion)),
+                {},
+                false};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return failure(
             QStringLiteral("only one motion file can be opened, %1 were given").arg(files.size()));
     CommandLine run;
+    if (parser.isSet(zoom)) {
+        bool number = false;
+        const int percent = parser.value(zoom).toInt(&number);
+        if (!number || percent < smallestZoomPercent || percent > largestZoomPercent)
+            return failure(QStringLiteral("the zoom must be a whole percentage from %1 to %2, "
+                                          "not \"%3\"")
+                               .arg(smallestZoomPercent)
+                               .arg(largestZoomPercent)
+                               .arg(parser.value(zoom)));
+        run.zoomPercent = percent;
+    }
+    run.fullScreen = parser.isSet(fullScreen);
     if (!files.isEmpty())
         run.motionFile = files.constFirst();
     return run;

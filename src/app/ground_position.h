@@ -4,6 +4,7 @@
 #include "app/displacement_box.h"
 #include "app/window_context.h"
 
+#include <QImage>
 #include <QObject>
 
 #include <memory>
@@ -35,6 +36,8 @@ protected:
 
 private:
     void buildShape(const ShapeRow& row, QWidget* box);
+    // The air picture drawn at scale, kept while the scale and the picture stay.
+    const QImage& sharpTile(double scale);
 
     WindowContext& context_;
     PictureView* waterim_;
@@ -42,6 +45,9 @@ private:
     std::vector<std::pair<const ShapeRow*, ShapeView*>> shapes_;
     std::vector<std::optional<QString>> hints_; // as last set, one per shape
     std::unique_ptr<DisplacementBox> displacement_;
+    QImage tile_;
+    double tileScale_ = 0.0;
+    bool tileWater_ = false;
 };
 
 } // namespace zephyra

@@ -14,6 +14,7 @@
 #include "app/shown.h"
 #include "app/spoken_notice.h"
 #include "app/velocities_page.h"
+#include "app/zoom_host.h"
 #include "flight/flight_clock.h"
 #include "motions/motion_panel.h"
 #include "startup/startup.h"
@@ -22,13 +23,16 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zephyra {
 
@@ -50,10 +54,6 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
     setWindowTitle(QStringLiteral("Zephyra"));
-    // Fixed single border: system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     buildTimers();
     context_.say = [notice = new SpokenNotice(this)](const QString& text, const void* about) {
         notice->say(text, about);
@@ -80,12 +80,15 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
             [this](int page) { context_.run([&] { scene_.notebookPage = page; }); });
     ground_->buildTileHolders(client);
     motionPanel_ = new MotionPanelView(context_, client);
-    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); }},
-                         menuBar());
+    menu_ =
+        new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); },
+                      [this](int direction) { zoom(direction); }, [this] { toggleFullScreen(); }},
+                     menuBar());
     // A menu opened by a key while a button is held takes the mouse, and the release with it.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, [this] { endPresses(); });
-    new FocusMark(this);
+    new FocusMark(client);
+    buildFullScreenExit();
     narrator_.emplace(scene_, [this](const QString& text) { context_.say(text, nullptr); });
     for (QPushButton* button : client->findChildren<QPushButton*>())
         button->installEventFilter(this);
@@ -93,8 +96,8 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
 
     context_.run([this] { FormCreate(scene_); });
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen();
+    // The designed size, or smaller where the screen is: never off it.
+    zoomAtStart(100);
 }
 
 Trelativefrm::~Trelativefrm() = default;
@@ -102,13 +105,18 @@ Trelativefrm::~Trelativefrm() = default;
 QWidget* Trelativefrm::buildClient() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(792, 546);
+    client->setFixedSize(designedClient);
     fillBackground(client, QColor::fromRgb(windowColour));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(11);
     client->setFont(font);
-    setCentralWidget(client);
+    host_ = new ZoomHost(client, this);
+    fillBackground(host_, QColor::fromRgb(windowColour));
+    // Small enough for any screen: the client area shrinks with the window.
+    host_->setMinimumSize(designedClient / 4);
+    host_->resize(designedClient);
+    setCentralWidget(host_);
     return client;
 }
 
@@ -138,13 +146,60 @@ void Trelativefrm::paceAnnouncements() {
     Announcements::route(announcements);
 }
 
-void Trelativefrm::centreOnScreen() {
-    adjustSize();
+QSize Trelativefrm::availableSize() const {
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return designedSize(1.0);
+    // The frame is known once the window shows (start-up fits it again then).
+    const QSize frame = frameGeometry().size() - size();
+    return shownOn->availableGeometry().size() - frame;
+}
+
+QSize Trelativefrm::designedSize(double scale) const {
+    return {qRound(designedClient.width() * scale),
+            static_cast<int>(std::ceil(designedClient.height() * scale)) +
+                menuBar()->sizeHint().height()};
+}
+
+void Trelativefrm::zoomTo(int percent) {
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    resize(designedSize(percent / 100.0));
+}
+
+void Trelativefrm::zoomAtStart(int percent) {
+    const QSize available = availableSize();
+    const int above = menuBar()->sizeHint().height();
+    const double fits = fittingScale({available.width(), std::max(1, available.height() - above)});
+    resize(designedSize(std::min(percent / 100.0, fits)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void Trelativefrm::zoom(int direction) {
+    if (direction == 0) {
+        zoomTo(100);
+        return;
+    }
+    const std::vector<int> steps = zoomSteps(availableSize(), menuBar()->sizeHint().height());
+    if (const std::optional<int> next = nextZoomStep(steps, host_->scale(), direction))
+        zoomTo(*next);
+}
+
+void Trelativefrm::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+void Trelativefrm::buildFullScreenExit() {
+    leaveFullScreen_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QShortcut::activated, this, [this] { showNormal(); });
 }
 
 void Trelativefrm::project() {
@@ -161,6 +216,11 @@ void Trelativefrm::project() {
         panel1_->setEnabled(scene_.panel1Enabled);
     motionPanel_->project();
     menu_->project();
+    // Escape leaves full screen unless a panel, whose Cancel it is, shows.
+    const bool panelOpen = scene_.expgbVisible || scene_.qbVisible || scene_.yngbVisible;
+    const bool leaves = isFullScreen() && !panelOpen;
+    if (leaveFullScreen_->isEnabled() != leaves)
+        leaveFullScreen_->setEnabled(leaves);
     setTimerRunning(windtr_, scene_.running);
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }
@@ -168,7 +228,7 @@ void Trelativefrm::project() {
 void Trelativefrm::endPresses() {
     if (scene_.angletrEnabled)
         context_.run([this] { Image10MouseUp(scene_); });
-    for (PointerWidget* pointer : findChildren<PointerWidget*>())
+    for (PointerWidget* pointer : host_->client()->findChildren<PointerWidget*>())
         pointer->endPress();
 }
 
@@ -185,8 +245,16 @@ void Trelativefrm::startUp() {
 }
 
 void Trelativefrm::showEvent(QShowEvent* event) {
-    if (!startedUp_)
+    if (!startedUp_) {
         QTimer::singleShot(startUpWaitMs, this, [this] { startUp(); });
+        // With its frame, known now, the window may reach past the screen: it shrinks.
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* shownOn = screen();
+            if (shownOn && windowState() == Qt::WindowNoState &&
+                !shownOn->availableGeometry().contains(frameGeometry()))
+                zoomAtStart(static_cast<int>(host_->scale() * 100));
+        });
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -198,10 +266,17 @@ bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
     if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (!button)
+    // A button hidden with the focus in it (Ok, as its box closes) may still be sent the key.
+    if (!button || !button->isVisible() || !button->isEnabled())
         return false;
     button->click();
     return true;
+}
+
+void Trelativefrm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && leaveFullScreen_)
+        project();
+    QMainWindow::changeEvent(event);
 }
 
 bool Trelativefrm::event(QEvent* event) {

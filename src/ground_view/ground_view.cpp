@@ -60,24 +60,50 @@ void composeCourse(Scene& scene) {
     scene.directionlb.caption = courseLabel(distance, scene.courseAngle, scene.distanceUnit);
 }
 
-void airbtClick(Scene& scene) {
-    QPainter canvas(&scene.waterim);
+namespace {
+
+// What airbtClick paints, onto a canvas that may be scaled: the tile is the air picture at the
+// canvas's scale. A 1-pixel pen covers the pixel right of and below its line; scaled, its
+// figures are moved by oddPenShift so that they cover the same pixels, made large.
+void paintGroundView(Scene& scene, QPainter& canvas, const QImage& tile, QPointF oddPenShift) {
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setPen(QPen(Qt::black, 1));
     canvas.setBrush(Qt::white);
 
-    if (scene.airim.isNull())
+    if (tile.isNull())
         canvas.fillRect(scene.waterim.rect(), Qt::white);
-    for (const QRect& tile :
+    for (const QRect& rect :
          tileRects(scene.windShiftX, scene.windShiftY, scene.airim.size(), scene.waterim.size()))
-        canvas.drawImage(tile, scene.airim);
+        canvas.drawImage(rect, tile);
+    canvas.translate(oddPenShift);
     if (scene.showRiver)
         plotshorebtClick(scene, canvas);
+    canvas.translate(-oddPenShift);
     if (scene.showStartFinish)
         drawCourse(scene, canvas);
     if (scene.showVectors)
         drawvectorbtClick(scene, canvas);
+    canvas.translate(oddPenShift);
     drawplanebtClick(scene, canvas);
+}
+
+} // namespace
+
+void airbtClick(Scene& scene) {
+    QPainter canvas(&scene.waterim);
+    paintGroundView(scene, canvas, scene.airim, {});
+}
+
+QImage groundViewAt(const Scene& scene, double scale, const QImage& tile) {
+    const QSize designed = scene.waterim.size();
+    QImage picture(static_cast<int>(std::ceil(designed.width() * scale)),
+                   static_cast<int>(std::ceil(designed.height() * scale)), QImage::Format_RGB32);
+    QPainter canvas(&picture);
+    canvas.scale(scale, scale);
+    // Painting writes what it drew back to the scene (the strokes): a copy takes it.
+    Scene drawn = scene;
+    paintGroundView(drawn, canvas, tile, {0.5, 0.5});
+    return picture;
 }
 
 void drawplanebtClick(Scene& scene, QPainter& canvas) {
