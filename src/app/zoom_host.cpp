@@ -56,6 +56,20 @@ std::optional<int> nextZoomStep(const std::vector<int>& steps, double scale, int
     return std::nullopt;
 }
 
+QRect shownOnScreen(const QWidget* widget) {
+    const QWidget* client = widget->window();
+    const QGraphicsProxyWidget* proxy = client->graphicsProxyWidget();
+    if (!proxy || !proxy->scene() || proxy->scene()->views().isEmpty())
+        return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
+    const QGraphicsView* view = proxy->scene()->views().constFirst();
+    const QRectF inClient(QPointF(widget->mapTo(client, QPoint(0, 0))), QSizeF(widget->size()));
+    const QRectF inScene = proxy->mapRectToScene(inClient);
+    const QPoint topLeft = view->mapFromScene(inScene.topLeft());
+    const QPoint bottomRight = view->mapFromScene(inScene.bottomRight());
+    return {view->viewport()->mapToGlobal(topLeft),
+            QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
+}
+
 ZoomHost::ZoomHost(QWidget* client, QWidget* parent)
     : QWidget(parent), client_(client), stage_(new QGraphicsScene(this)),
       view_(new QGraphicsView(stage_, this)) {

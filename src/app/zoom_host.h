@@ -27,6 +27,9 @@ std::vector<int> zoomSteps(QSize available, int heightAbove);
 // steps after a resize; none when no step lies that way.
 std::optional<int> nextZoomStep(const std::vector<int>& steps, double scale, int direction);
 
+// Where a widget is seen on the screen, in its screen's pixels: scaled with the client area.
+QRect shownOnScreen(const QWidget* widget);
+
 // Shows the client area at the largest scale that fits, centred on the window's pale yellow.
 // At scale 1 the client is an ordinary child, painted and used exactly as designed; at any
 // other scale it is embedded in a graphics view that paints it scaled and maps the input

@@ -102,7 +102,7 @@ QImage groundViewAt(const Scene& scene, double scale, const QImage& tile) {
     canvas.scale(scale, scale);
     // Painting writes what it drew back to the scene (the strokes): a copy takes it.
     Scene drawn = scene;
-    paintGroundView(drawn, canvas, tile, {0.5, 0.5});
+    paintGroundView(drawn, canvas, tile, scale == 1.0 ? QPointF() : QPointF(0.5, 0.5));
     return picture;
 }
 

@@ -40,8 +40,10 @@ QImage dialAt(QSize size, const QColor& colour, double angle, double scale) {
     dial.fill(Qt::white);
     QPainter canvas(&dial);
     // A 1-pixel pen covers the pixel right of and below its line: made large, the same.
-    canvas.scale(scale, scale);
-    canvas.translate(0.5, 0.5);
+    if (scale != 1.0) {
+        canvas.scale(scale, scale);
+        canvas.translate(0.5, 0.5);
+    }
     paintDial(canvas, size, colour, angle);
     return dial;
 }
