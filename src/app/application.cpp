@@ -67,7 +67,7 @@ int runApplication(int argc, char** argv) {
     if (commandLine.zoomPercent)
         relativefrm.zoomAtStart(*commandLine.zoomPercent);
     if (commandLine.fullScreen)
-        relativefrm.showFullScreen();
+        relativefrm.enterFullScreen();
     else
         relativefrm.show();
     // Ask for the focus: without a window manager nothing else would activate the window.

@@ -193,7 +193,17 @@ void Trelativefrm::toggleFullScreen() {
     if (isFullScreen())
         showNormal();
     else
-        showFullScreen();
+        enterFullScreen();
+}
+
+void Trelativefrm::enterFullScreen() {
+    showFullScreen();
+    // Without a window manager (a bare X server driving a projector) nothing sizes the
+    // window: it takes the screen itself.
+    QTimer::singleShot(0, this, [this] {
+        if (isFullScreen() && screen() && geometry() != screen()->geometry())
+            setGeometry(screen()->geometry());
+    });
 }
 
 void Trelativefrm::buildFullScreenExit() {

@@ -56,6 +56,7 @@ public:
     // takes that size, leaving full screen or maximised. Full screen on or off.
     void zoom(int direction);
     void toggleFullScreen();
+    void enterFullScreen();
     // The window at percent of the designed size, or as large as the screen holds, centred.
     void zoomAtStart(int percent);
 
