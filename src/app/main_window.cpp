@@ -231,6 +231,7 @@ void Trelativefrm::project() {
     const bool leaves = isFullScreen() && !panelOpen;
     if (leaveFullScreen_->isEnabled() != leaves)
         leaveFullScreen_->setEnabled(leaves);
+    host_->keepFocusShown();
     setTimerRunning(windtr_, scene_.running);
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }

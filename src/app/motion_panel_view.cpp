@@ -2,6 +2,7 @@
 #include "app/motion_panel_view.h"
 
 #include "app/shown.h"
+#include "app/zoom_host.h"
 #include "motions/motion_panel.h"
 
 #include <QApplication>
@@ -122,7 +123,7 @@ void MotionPanelView::takeFocus() {
     const Scene& scene = context_.scene;
     if (!scene.expgbVisible)
         return;
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = focusedWidget();
     if (focused && !expgb_->isAncestorOf(focused))
         panelReturn_ = focused;
     const bool saving = scene.panelMode == PanelMode::Save && !scene.qbVisible;

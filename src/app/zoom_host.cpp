@@ -56,6 +56,16 @@ std::optional<int> nextZoomStep(const std::vector<int>& steps, double scale, int
     return std::nullopt;
 }
 
+QWidget* focusedWidget() {
+    QWidget* focus = QApplication::focusWidget();
+    const auto* view = qobject_cast<QGraphicsView*>(focus);
+    if (!view || !view->scene())
+        return focus;
+    const auto* proxy = qgraphicsitem_cast<QGraphicsProxyWidget*>(view->scene()->focusItem());
+    QWidget* inside = proxy && proxy->widget() ? proxy->widget()->focusWidget() : nullptr;
+    return inside ? inside : focus;
+}
+
 QRect shownOnScreen(const QWidget* widget) {
     const QWidget* client = widget->window();
     const QGraphicsProxyWidget* proxy = client->graphicsProxyWidget();
@@ -92,6 +102,18 @@ QRect ZoomHost::clientRect() const {
     return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
 }
 
+void ZoomHost::keepFocusShown() {
+    QWidget* focus = client_->focusWidget();
+    if (!proxy_ || !focus || focus->isVisible())
+        return;
+    for (QWidget* next = focus->nextInFocusChain(); next != focus; next = next->nextInFocusChain())
+        if (next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) &&
+            client_->isAncestorOf(next)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
 void ZoomHost::resizeEvent(QResizeEvent* event) {
     double scale = fittingScale(event->size());
     // The designed size, and a window wider or taller than it, show the design itself.
@@ -104,7 +126,7 @@ void ZoomHost::resizeEvent(QResizeEvent* event) {
 void ZoomHost::showAt(double scale) {
     const bool changed = scale != scale_;
     scale_ = scale;
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedWidget();
     const bool focusInside = focus && (focus == client_ || client_->isAncestorOf(focus));
     if (scale == 1.0) {
         if (proxy_) {

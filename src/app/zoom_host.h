@@ -27,6 +27,10 @@ std::vector<int> zoomSteps(QSize available, int heightAbove);
 // steps after a resize; none when no step lies that way.
 std::optional<int> nextZoomStep(const std::vector<int>& steps, double scale, int direction);
 
+// The widget with the keyboard focus: inside the client area when it is shown scaled, where
+// the application's focus widget is the view that shows it.
+QWidget* focusedWidget();
+
 // Where a widget is seen on the screen, in its screen's pixels: scaled with the client area.
 QRect shownOnScreen(const QWidget* widget);
 
@@ -43,6 +47,9 @@ public:
     QWidget* client() const { return client_; }
     // Where the client area is shown, in the host's own pixels.
     QRect clientRect() const;
+    // Shown scaled, a control hidden with the focus keeps it (the view has the application's
+    // focus); the focus goes on to the next control, as at scale 1.
+    void keepFocusShown();
 
 Q_SIGNALS:
     void scaleChanged(double scale);

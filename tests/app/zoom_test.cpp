@@ -5,6 +5,7 @@
 #include "app/zoom_host.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QMenuBar>
@@ -151,6 +152,24 @@ TEST_F(Window, FullScreenByItsKeyAndEscapeLeavesItUnlessAPanelIsOpen) {
     EXPECT_FALSE(window.scene().expgbVisible);
     QTest::keyClick(&window, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }, 5000));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Zoomed, TheFocusComesBackFromAQuestionAndTabGoesOnToTheArrows) {
+    // Keys as the window system sends them: to the window, which gives them to its focus.
+    QWindow* keys = window.windowHandle();
+    choose("AddingVectors1");
+    QTest::keyClick(keys, Qt::Key_Space); // the question box's Ok has the focus
+    EXPECT_FALSE(window.scene().qbVisible);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(keys, Qt::Key_Tab);
+    // The view has the window's focus; the client's own focus is inside it.
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    ASSERT_NE(client->focusWidget(), nullptr);
+    EXPECT_EQ(client->focusWidget()->objectName().toStdString(), "planeshm");
 }
 
 } // namespace
