@@ -47,6 +47,7 @@ bench: setup
 	build/release/bench/zephyra_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	bench/odd_files build/release/bench/zephyra_open_run
 	bench/whole_program build/release/bench/zephyra_flight_run
+	bench/whole_program --screen 1920x1080 build/release/bench/zephyra_flight_run --full-screen
 
 fuzz: setup
 	fuzz/run 600

@@ -72,9 +72,15 @@ void paintGroundView(Scene& scene, QPainter& canvas, const QImage& tile, QPointF
 
     if (tile.isNull())
         canvas.fillRect(scene.waterim.rect(), Qt::white);
+    // The tiles are copied whole, each at the device pixel where its corner falls: a plain
+    // copy of the tile drawn at the canvas's scale, not a scaled drawing.
+    const QTransform toDevice = canvas.transform();
+    canvas.save();
+    canvas.resetTransform();
     for (const QRect& rect :
          tileRects(scene.windShiftX, scene.windShiftY, scene.airim.size(), scene.waterim.size()))
-        canvas.drawImage(rect, tile);
+        canvas.drawImage(toDevice.map(rect.topLeft()), tile);
+    canvas.restore();
     canvas.translate(oddPenShift);
     if (scene.showRiver)
         plotshorebtClick(scene, canvas);
