@@ -144,7 +144,7 @@ public:
         // The View items resize the window, whose designed size the clicks here are aimed at
         // and the invariants hold: taken off the menu bar here, keys and all; the zoom tests
         // drive them.
-        QMenu* view = window.findChild<QMenu*>(QStringLiteral("View1"));
+        auto* view = window.findChild<QMenu*>(QStringLiteral("View1"));
         view->menuAction()->setVisible(false);
         for (QAction* item : view->actions())
             item->setEnabled(false);
