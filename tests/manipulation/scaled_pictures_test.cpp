@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures drawn anew at a scale: the ground view, the air tiles, a dial, a turn arrow.
+// The pictures drawn anew at a scale: the ground view (here with the river shown), the air
+// tiles, a dial, a turn arrow.
 #include "ground_view/ground_view.h"
 #include "manipulation/river.h"
 #include "scene/artwork.h"
