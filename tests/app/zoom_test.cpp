@@ -173,3 +173,17 @@ TEST_F(Zoomed, TheFocusComesBackFromAQuestionAndTabGoesOnToTheArrows) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Zoomed, ThePageTabsAndAltSAnswerTheirKeys) {
+    QWindow* keys = window.windowHandle();
+    QTest::keyClick(keys, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(window.scene().notebookPage, 1);
+    QTest::keyClick(keys, Qt::Key_S, Qt::AltModifier); // Start, from the Velocities page
+    EXPECT_TRUE(window.scene().running);
+    QTest::keyClick(keys, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(window.scene().notebookPage, 0);
+}
+
+} // namespace
