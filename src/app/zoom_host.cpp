@@ -3,10 +3,12 @@
 
 #include "scene/scene.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -94,6 +96,7 @@ ZoomHost::ZoomHost(QWidget* client, QWidget* parent)
     view_->setAlignment(Qt::AlignCenter);
     view_->setFocusPolicy(Qt::StrongFocus);
     view_->hide();
+    client_->installEventFilter(this);
 }
 
 QRect ZoomHost::clientRect() const {
@@ -112,6 +115,33 @@ void ZoomHost::keepFocusShown() {
             next->setFocus(Qt::TabFocusReason);
             return;
         }
+}
+
+bool ZoomHost::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != client_ || !proxy_ || event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::AltModifier || key->text().isEmpty())
+        return false;
+    const QKeySequence pressed(Qt::ALT | key->key());
+    std::vector<QAbstractButton*> matching;
+    for (QAbstractButton* button : client_->findChildren<QAbstractButton*>())
+        if (button->isVisible() && button->isEnabled() &&
+            QKeySequence::mnemonic(button->text()) == pressed)
+            matching.push_back(button);
+    if (matching.empty())
+        return false;
+    if (matching.size() == 1) {
+        matching.front()->setFocus(Qt::ShortcutFocusReason);
+        matching.front()->animateClick();
+        return true;
+    }
+    // A shared letter moves the focus to the next button that has it.
+    const auto focused = std::find(matching.begin(), matching.end(), client_->focusWidget());
+    const auto next =
+        focused == matching.end() || focused + 1 == matching.end() ? matching.begin() : focused + 1;
+    (*next)->setFocus(Qt::ShortcutFocusReason);
+    return true;
 }
 
 void ZoomHost::resizeEvent(QResizeEvent* event) {

@@ -56,6 +56,9 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Shown scaled, the client is a window of its own that Qt's accelerators of buttons do not
+    // reach: Alt and a letter presses (or, shared, moves the focus to) its button here.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showAt(double scale);

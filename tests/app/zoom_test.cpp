@@ -176,7 +176,7 @@ TEST_F(Zoomed, TheFocusComesBackFromAQuestionAndTabGoesOnToTheArrows) {
 
 namespace {
 
-TEST_F(Zoomed, ThePageTabsAndAltSAnswerTheirKeys) {
+TEST_F(Zoomed, AcceleratorsAnswerAsAtTheDesignedSize) {
     QWindow* keys = window.windowHandle();
     QTest::keyClick(keys, Qt::Key_V, Qt::AltModifier);
     EXPECT_EQ(window.scene().notebookPage, 1);
@@ -184,6 +184,16 @@ TEST_F(Zoomed, ThePageTabsAndAltSAnswerTheirKeys) {
     EXPECT_TRUE(window.scene().running);
     QTest::keyClick(keys, Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(window.scene().notebookPage, 0);
+    QTest::keyClick(keys, Qt::Key_S, Qt::AltModifier); // Stop, the button's own
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.scene().running; }, 5000));
+    // Reset and Repeat share a letter: it moves the focus between them and presses neither.
+    QTest::keyClick(keys, Qt::Key_R, Qt::AltModifier);
+    const std::string first = client->focusWidget()->objectName().toStdString();
+    QTest::keyClick(keys, Qt::Key_R, Qt::AltModifier);
+    const std::string second = client->focusWidget()->objectName().toStdString();
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(first == "resetbt1" || first == "repeatcb") << first;
+    EXPECT_FALSE(window.scene().repeat);
 }
 
 } // namespace
