@@ -121,9 +121,9 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     waterim_->setFocusPolicy(Qt::TabFocus);
     waterim_->setAccessibleRole(QAccessible::Canvas);
     waterim_->installEventFilter(this);
-    waterim_->setRenderer([this](double scale) {
+    waterim_->setRenderer([this](double scale, QImage& picture) {
         const Scene& now = context_.scene;
-        return groundViewAt(now, scale, sharpTile(scale));
+        paintGroundViewAt(now, scale, sharpTile(scale), picture);
     });
     connect(waterim_, &PictureView::pressed, this, [this](QPoint at) {
         context_.run([&] { waterimMouseDown(context_.scene, at.x(), at.y()); });

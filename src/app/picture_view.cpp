@@ -86,7 +86,7 @@ void PictureView::refresh(bool wholly) {
 
 void PictureView::paintSharp(QPainter& painter, double scale) {
     if (sharpKey_ != image_->cacheKey() || sharpScale_ != scale || sharp_.isNull()) {
-        sharp_ = renderer_(scale);
+        renderer_(scale, sharp_);
         sharpKey_ = image_->cacheKey();
         sharpScale_ = scale;
     }

@@ -21,8 +21,9 @@ public:
     // is repainted wholly, without comparing.
     void refresh(bool wholly = false);
 
-    // Draws the picture anew at a scale (device pixels per designed pixel).
-    using Renderer = std::function<QImage(double scale)>;
+    // Draws the picture anew at a scale (device pixels per designed pixel) into picture,
+    // which holds the last one drawn.
+    using Renderer = std::function<void(double scale, QImage& picture)>;
     // Shown scaled (a zoomed window, a high-density screen), the view paints what renderer
     // draws at the scale it is shown, not the picture made large; once per change of the
     // picture or the scale.

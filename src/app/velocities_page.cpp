@@ -157,7 +157,9 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
         const int tag = 2 * row.index + side;
         auto* button = new PictureView(&turnArrows_[static_cast<std::size_t>(tag)], page);
         button->setRenderer([colour = vectorParts[static_cast<std::size_t>(row.index)].colour,
-                             side](double scale) { return turnArrow(colour, side == 1, scale); });
+                             side](double scale, QImage& picture) {
+            picture = turnArrow(colour, side == 1, scale);
+        });
         place(button, row.turn[static_cast<std::size_t>(side)], {left, row.top, 17, 17});
         button->setAccessibleName(QLatin1String(row.turnNames[static_cast<std::size_t>(side)]));
         button->setFocusPolicy(Qt::TabFocus);
@@ -179,11 +181,11 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
     };
     turnButton(0, 23);
     vector.dial = new PictureView(&(scene.*row.picture), page);
-    vector.dial->setRenderer([this, &row](double scale) {
+    vector.dial->setRenderer([this, &row](double scale, QImage& picture) {
         const Scene& now = context_.scene;
-        const QImage& picture = now.*row.picture;
-        return dialAt(picture.size(), vectorParts[static_cast<std::size_t>(row.index)].colour,
-                      now.*row.angle, scale);
+        picture =
+            dialAt((now.*row.picture).size(),
+                   vectorParts[static_cast<std::size_t>(row.index)].colour, now.*row.angle, scale);
     });
     place(vector.dial, row.dial, {40, row.top, dialSize, dialSize});
     vector.dial->setAccessibleName(QLatin1String(row.dialName));

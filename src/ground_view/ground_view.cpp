@@ -101,15 +101,22 @@ void airbtClick(Scene& scene) {
 }
 
 QImage groundViewAt(const Scene& scene, double scale, const QImage& tile) {
+    QImage picture;
+    paintGroundViewAt(scene, scale, tile, picture);
+    return picture;
+}
+
+void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QImage& picture) {
     const QSize designed = scene.waterim.size();
-    QImage picture(static_cast<int>(std::ceil(designed.width() * scale)),
-                   static_cast<int>(std::ceil(designed.height() * scale)), QImage::Format_RGB32);
+    const QSize size(static_cast<int>(std::ceil(designed.width() * scale)),
+                     static_cast<int>(std::ceil(designed.height() * scale)));
+    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
+        picture = QImage(size, QImage::Format_RGB32);
     QPainter canvas(&picture);
     canvas.scale(scale, scale);
     // Painting writes what it drew back to the scene (the strokes): a copy takes it.
     Scene drawn = scene;
     paintGroundView(drawn, canvas, tile, scale == 1.0 ? QPointF() : QPointF(0.5, 0.5));
-    return picture;
 }
 
 void drawplanebtClick(Scene& scene, QPainter& canvas) {
