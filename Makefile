@@ -46,7 +46,8 @@ bench: setup
 	cmake --build --preset release --target zephyra_bench zephyra_open_run zephyra_flight_run zephyra_bare_picture
 	build/release/bench/zephyra_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	bench/odd_files build/release/bench/zephyra_open_run
-	bench/whole_program build/release/bench/zephyra_flight_run build/release/bench/zephyra_bare_picture
+	bench/whole_program --bare build/release/bench/zephyra_bare_picture build/release/bench/zephyra_flight_run
+	bench/whole_program --screen 1920x1080 build/release/bench/zephyra_flight_run --full-screen
 
 fuzz: setup
 	fuzz/run 600

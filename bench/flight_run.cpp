@@ -5,8 +5,10 @@
 // from /proc), the ground view's repaints per second, the flight clock's rate against the wall
 // clock, and the model's own repaint time measured in the same process, with the ratio of the
 // program's CPU time per tick to it.
-// Usage: zephyra_flight_run [--idle SECONDS] [--flight SECONDS] [Qt options]
+// Usage: zephyra_flight_run [--idle SECONDS] [--flight SECONDS] [program options: --zoom
+// PERCENT, --full-screen, Qt's]
 #include "app/application.h"
+#include "app/zoom_host.h"
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
 #include "process_time.h"
@@ -114,10 +116,12 @@ public:
         QWidget* window = topLevel("relativefrm");
         if (!window)
             return fail("the main window does not show");
-        view_ = window->findChild<QWidget*>(QStringLiteral("waterim"));
-        start_ = window->findChild<QAbstractButton*>(QStringLiteral("timerbt"));
-        repeat_ = window->findChild<QAbstractButton*>(QStringLiteral("repeatcb"));
-        clock_ = window->findChild<QScrollBar*>(QStringLiteral("tsb"));
+        // Shown scaled (--zoom, --full-screen), the client area is embedded in a view.
+        const QWidget* client = window->findChild<ZoomHost*>()->client();
+        view_ = client->findChild<QWidget*>(QStringLiteral("waterim"));
+        start_ = client->findChild<QAbstractButton*>(QStringLiteral("timerbt"));
+        repeat_ = client->findChild<QAbstractButton*>(QStringLiteral("repeatcb"));
+        clock_ = client->findChild<QScrollBar*>(QStringLiteral("tsb"));
         if (!view_ || !start_ || !repeat_ || !clock_)
             return fail("the window lacks its ground view, Start, Repeat or time bar");
         QTimer::singleShot(2000, [this] { beginIdle(); });
@@ -157,8 +161,12 @@ public:
         const double model = modelRepaintMs();
         const double ticksFlown = double(hundredths) / 2; // factor 2: two hundredths per tick
         const double perTick = ticksFlown > 0 ? 1000 * flownCpu / ticksFlown : 0;
-        std::printf("flying:        %6.2f %% of one core over %.1f s at time factor 2\n",
-                    100 * flownCpu / seconds, seconds);
+        const QWidget* window = topLevel("relativefrm");
+        std::printf("flying:        %6.2f %% of one core over %.1f s at time factor 2, the "
+                    "window %d x %d, its client area at %.0f %%\n",
+                    100 * flownCpu / seconds, seconds, window ? window->width() : 0,
+                    window ? window->height() : 0,
+                    window ? 100 * window->findChild<ZoomHost*>()->scale() : 0.0);
         std::printf("repaints:      %6.1f per second\n", repaints / seconds);
         std::printf("flight rate:   %8.4f (%.2f s of flight in %.2f s)\n",
                     double(hundredths) / 100 / seconds, double(hundredths) / 100, seconds);

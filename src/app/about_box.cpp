@@ -44,16 +44,29 @@ QImage aboutLogo(int size) {
 
 Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const QString& version,
                        const QUrl& guide, const std::function<void(const QUrl&)>& openLink,
-                       QWidget* parent)
+                       QWidget* parent, double scale)
     : QDialog(parent) {
     setObjectName(QStringLiteral("aboutboxp"));
     setWindowTitle(caption);
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    const auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    if (scale != 1.0) {
+        QFont large = font();
+        if (large.pixelSize() > 0)
+            large.setPixelSize(scaled(large.pixelSize()));
+        else
+            large.setPointSizeF(large.pointSizeF() * scale);
+        setFont(large);
+    }
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("ProgramIcon"));
-    logo->setPixmap(QPixmap::fromImage(aboutLogo(96)));
+    // Drawn at the resolution it is shown at.
+    const double ratio = parent ? parent->devicePixelRatioF() : devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(aboutLogo(qRound(96 * scale * ratio)));
+    picture.setDevicePixelRatio(ratio);
+    logo->setPixmap(picture);
     auto* product = new QLabel(productName, this);
     product->setObjectName(QStringLiteral("ProductName"));
     QFont bold = product->font();
@@ -69,7 +82,7 @@ Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const
                    this);
     comment->setObjectName(QStringLiteral("Comments"));
     comment->setWordWrap(true);
-    comment->setFixedWidth(240);
+    comment->setFixedWidth(scaled(240));
     // The fixed-size layout may give a longer translation too few lines.
     comment->setMinimumHeight(comment->heightForWidth(comment->width()));
     auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
@@ -84,8 +97,8 @@ Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const
     });
 
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(16, 16, 16, 16);
-    grid->setHorizontalSpacing(16);
+    grid->setContentsMargins(scaled(16), scaled(16), scaled(16), scaled(16));
+    grid->setHorizontalSpacing(scaled(16));
     grid->addWidget(logo, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(product, 0, 1);
     grid->addWidget(versionLine, 1, 1);

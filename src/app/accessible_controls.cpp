@@ -4,6 +4,7 @@
 #include "app/pointer_widget.h"
 #include "app/slider_bar.h"
 #include "app/spoken_notice.h"
+#include "app/zoom_host.h"
 
 #include <QAccessibleWidget>
 
@@ -30,6 +31,7 @@ public:
 
     // The role is read each time: the window gives it after the widget is made.
     QAccessible::Role role() const override { return pointer()->accessibleRole(); }
+    QRect rect() const override { return shownOnScreen(widget()); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface && role() == QAccessible::Dial)
@@ -77,6 +79,7 @@ private:
 class AccessibleBar : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit AccessibleBar(SliderBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+    QRect rect() const override { return shownOnScreen(widget()); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface)

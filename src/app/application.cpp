@@ -74,7 +74,12 @@ int runApplication(int argc, char** argv) {
     platform.setWindow(&relativefrm);
     if (commandLine.motionFile)
         relativefrm.openAtStart(*commandLine.motionFile);
-    relativefrm.show();
+    if (commandLine.zoomPercent)
+        relativefrm.zoomAtStart(*commandLine.zoomPercent);
+    if (commandLine.fullScreen)
+        relativefrm.enterFullScreen();
+    else
+        relativefrm.show();
     // Ask for the focus: without a window manager nothing else would activate the window.
     relativefrm.activateWindow();
     return app.exec();

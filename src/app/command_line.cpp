@@ -45,8 +45,12 @@ QStringList languageCodes() {
 }
 
 CommandLine failure(const QString& message) {
-    return {CommandLine::Action::Fail, std::nullopt, std::nullopt,
-            QStringLiteral("zephyra: %1\n").arg(message)};
+    return {CommandLine::Action::Fail,
+            std::nullopt,
+            std::nullopt,
+            QStringLiteral("zephyra: %1\n").arg(message),
+            {},
+            false};
 }
 
 } // namespace
@@ -72,9 +76,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                     "Speaks the language CODE (%1) instead of the desktop's.")
             .arg(languageCodes().join(QLatin1String(", "))),
         QStringLiteral("CODE"));
+    //: Help of --zoom; keep "PERCENT" as it is in the value's name
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QCoreApplication::translate("CommandLine",
+                                    "Opens the window at PERCENT of its designed size (%1 to "
+                                    "%2), as far as the screen holds it.")
+            .arg(smallestZoomPercent)
+            .arg(largestZoomPercent),
+        QStringLiteral("PERCENT"));
+    const QCommandLineOption fullScreen(
+        QStringLiteral("full-screen"),
+        QCoreApplication::translate("CommandLine", "Opens the window full screen."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(language);
+    parser.addOption(zoom);
+    parser.addOption(fullScreen);
     for (const char* name : qtOptionsWithValue)
         addHidden(parser, name, QStringLiteral("value"));
     for (const char* name : qtFlags)
@@ -96,10 +114,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         chosen = code;
     }
     if (parser.isSet(help))
-        return {CommandLine::Action::PrintHelp, std::nullopt, chosen, parser.helpText()};
+        return {CommandLine::Action::PrintHelp, std::nullopt, chosen, parser.helpText(), {}, false};
     if (parser.isSet(version))
-        return {CommandLine::Action::PrintVersion, std::nullopt, chosen,
-                QStringLiteral("Zephyra %1\n").arg(QLatin1String(programVersion))};
+        return {CommandLine::Action::PrintVersion,
+                std::nullopt,
+                chosen,
+                QStringLiteral("Zephyra %1\n").arg(QLatin1String(programVersion)),
+                {},
+                false};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return failure(QCoreApplication::translate(
@@ -107,6 +129,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                            .arg(files.size()));
     CommandLine run;
     run.language = chosen;
+    if (parser.isSet(zoom)) {
+        bool number = false;
+        const int percent = parser.value(zoom).toInt(&number);
+        if (!number || percent < smallestZoomPercent || percent > largestZoomPercent)
+            return failure(
+                QCoreApplication::translate(
+                    "CommandLine", "the zoom must be a whole percentage from %1 to %2, not \"%3\"")
+                    .arg(smallestZoomPercent)
+                    .arg(largestZoomPercent)
+                    .arg(parser.value(zoom)));
+        run.zoomPercent = percent;
+    }
+    run.fullScreen = parser.isSet(fullScreen);
     if (!files.isEmpty())
         run.motionFile = files.constFirst();
     return run;

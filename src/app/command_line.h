@@ -16,7 +16,13 @@ struct CommandLine {
     std::optional<QString> motionFile;
     std::optional<QString> language; // --language CODE, one the program speaks
     QString output; // for standard output, or for standard error when the action is Fail
+    std::optional<int> zoomPercent; // the window's size, in percent of the designed size
+    bool fullScreen = false;
 };
+
+// Zoom percentages the command line accepts.
+inline constexpr int smallestZoomPercent = 25;
+inline constexpr int largestZoomPercent = 800;
 
 // Reads the arguments, the program first. Qt's own options (-platform, -style, ...) are
 // accepted here and left for QApplication to take.

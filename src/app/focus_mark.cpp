@@ -13,7 +13,7 @@ constexpr int ringWidth = 3; // one white pixel outside two black ones
 
 } // namespace
 
-FocusMark::FocusMark(QWidget* window) : QWidget(window), window_(window) {
+FocusMark::FocusMark(QWidget* client) : QWidget(client), client_(client) {
     setObjectName(QStringLiteral("focusMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -33,7 +33,8 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
             place();
         break;
     case QEvent::FocusIn:
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == window_) {
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget && widget->window() == client_->window()) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                 reason == Qt::ShortcutFocusReason)

@@ -5,8 +5,10 @@
 #include "app/scene_description.h"
 #include "app/shape_view.h"
 #include "app/translated.h"
+#include "ground_view/ground_view.h"
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
+#include "scene/artwork.h"
 #include "scene/language.h"
 
 #include <QGroupBox>
@@ -130,6 +132,10 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     waterim_->setFocusPolicy(Qt::TabFocus);
     waterim_->setAccessibleRole(QAccessible::Canvas);
     waterim_->installEventFilter(this);
+    waterim_->setRenderer([this](double scale, QImage& picture) {
+        const Scene& now = context_.scene;
+        paintGroundViewAt(now, scale, sharpTile(scale), picture);
+    });
     connect(waterim_, &PictureView::pressed, this, [this](QPoint at) {
         context_.run([&] { waterimMouseDown(context_.scene, at.x(), at.y()); });
     });
@@ -150,6 +156,22 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
 }
 
 GroundPosition::~GroundPosition() = default;
+
+const QImage& GroundPosition::sharpTile(double scale) {
+    const Scene& scene = context_.scene;
+    if (scene.airim.isNull()) {
+        tile_ = QImage();
+        return tile_;
+    }
+    // The air picture is the sky or, in river mode, the water.
+    const bool water = scene.airim == scene.wim;
+    if (tile_.isNull() || tileScale_ != scale || tileWater_ != water) {
+        tile_ = water ? waterTile(scale) : skyTile(scale);
+        tileScale_ = scale;
+        tileWater_ = water;
+    }
+    return tile_;
+}
 
 void GroundPosition::buildShape(const ShapeRow& row, QWidget* box) {
     auto* view = new ShapeView(row.style, box);

@@ -4,6 +4,7 @@
 #include "app/displacement_box.h"
 #include "app/window_context.h"
 
+#include <QImage>
 #include <QObject>
 #include <QRect>
 
@@ -36,6 +37,8 @@ protected:
 
 private:
     void buildShape(const ShapeRow& row, QWidget* box);
+    // The air picture drawn at scale, kept while the scale and the picture stay.
+    const QImage& sharpTile(double scale);
 
     WindowContext& context_;
     PictureView* waterim_;
@@ -44,6 +47,9 @@ private:
     std::vector<std::optional<QString>> hints_; // as last set, one per shape
     QRect pressedAt_;                           // where the handle last pressed was
     std::unique_ptr<DisplacementBox> displacement_;
+    QImage tile_;
+    double tileScale_ = 0.0;
+    bool tileWater_ = false;
 };
 
 } // namespace zephyra

@@ -63,6 +63,14 @@ void describe(MenuActions& actions, int) {
     actions.context.say(describeScene(actions.context.scene), nullptr);
 }
 
+void zoom(MenuActions& actions, int direction) {
+    actions.zoom(direction);
+}
+
+void fullScreen(MenuActions& actions, int) {
+    actions.toggleFullScreen();
+}
+
 void showAbout(MenuActions& actions, int) {
     actions.context.run([&] { About1Click(actions.context.scene, actions.context.platform); });
 }
@@ -119,6 +127,17 @@ const std::vector<MenuRow>& mainMenuRows() {
         {"ms1", QT_TRANSLATE_NOOP("Trelativefrm", "m,s"), "Units1", M::Item, chooseUnits, unitsMS},
         {"kmh1", QT_TRANSLATE_NOOP("Trelativefrm", "km, h"), "Units1", M::Item, chooseUnits,
          unitsKmH},
+        // Vie&w: Alt+V and Alt+C are the page tabs'.
+        {"View1", QT_TRANSLATE_NOOP("Trelativefrm", "Vie&w"), nullptr, M::Submenu},
+        {"ZoomIn1", QT_TRANSLATE_NOOP("Trelativefrm", "Zoom &In"), "View1", M::Item, zoom, 1,
+         "Ctrl++; Ctrl+="},
+        {"ZoomOut1", QT_TRANSLATE_NOOP("Trelativefrm", "Zoom &Out"), "View1", M::Item, zoom, -1,
+         "Ctrl+-"},
+        {"ActualSize1", QT_TRANSLATE_NOOP("Trelativefrm", "&Actual Size"), "View1", M::Item, zoom,
+         0, "Ctrl+0"},
+        {"N3", "-", "View1", M::Separator},
+        {"FullScreen1", QT_TRANSLATE_NOOP("Trelativefrm", "&Full Screen"), "View1", M::Item,
+         fullScreen, 0, "F11", nullptr, nullptr, QKeySequence::FullScreen},
         {"Help1", QT_TRANSLATE_NOOP("Trelativefrm", "&Help"), nullptr, M::Submenu},
         {"UserGuide1", QT_TRANSLATE_NOOP("Trelativefrm", "&User Guide"), "Help1", M::Item,
          showGuide, 0, "F1"},
@@ -171,8 +190,13 @@ MainMenu::MainMenu(MenuActions actions, QMenuBar* bar)
             setTranslatedText(action, row.caption);
             action->setCheckable(row.kind == MenuKind::CheckItem);
             action->setVisible(row.kind != MenuKind::HiddenItem);
+            QList<QKeySequence> keys;
             if (row.shortcut)
-                action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+                keys = QKeySequence::listFromString(QLatin1String(row.shortcut));
+            for (const QKeySequence& key : QKeySequence::keyBindings(row.standardKey))
+                if (!keys.contains(key))
+                    keys.append(key);
+            action->setShortcuts(keys);
             if (row.handler)
                 connect(action, &QAction::triggered, this,
                         [this, &row] { row.handler(actions_, row.tag); });

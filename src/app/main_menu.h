@@ -3,6 +3,7 @@
 
 #include "app/window_context.h"
 
+#include <QKeySequence>
 #include <QObject>
 
 #include <functional>
@@ -22,6 +23,8 @@ struct MenuActions {
     std::function<void()> closeWindow;
     std::function<void()> focusPanel;
     std::function<void(const QString& code)> chooseLanguage;
+    std::function<void(int direction)> zoom; // 1 in, -1 out, 0 the designed size
+    std::function<void()> toggleFullScreen;
 };
 
 // One entry of the main menu, in menu order; parent nullptr is the menu bar. An item runs
@@ -34,15 +37,17 @@ struct MenuRow {
     MenuKind kind;
     void (*handler)(MenuActions&, int tag) = nullptr;
     int tag = 0;
-    const char* shortcut = nullptr; // shown in the menu, e.g. "Ctrl+O"
+    const char* shortcut = nullptr; // shown in the menu, e.g. "Ctrl+O"; more after "; "
     bool Scene::*checked = nullptr;
     QString Scene::*title = nullptr;
+    // The platform's own keys for the item, after those of shortcut.
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
 };
 
 const std::vector<MenuRow>& mainMenuRows();
 
-// The menu bar: File (the built-in questions, save, open, copy select, exit), Options and
-// Help, built from mainMenuRows() and the question list.
+// The menu bar: File (the built-in questions, save, open, copy select, exit), Options, View
+// (zoom and full screen) and Help, built from mainMenuRows() and the question list.
 class MainMenu : public QObject {
     Q_OBJECT
 public:

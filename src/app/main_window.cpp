@@ -16,6 +16,7 @@
 #include "app/spoken_notice.h"
 #include "app/translated.h"
 #include "app/velocities_page.h"
+#include "app/zoom_host.h"
 #include "flight/flight_clock.h"
 #include "motions/motion_panel.h"
 #include "startup/startup.h"
@@ -25,7 +26,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,6 +33,9 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zephyra {
 
@@ -54,10 +57,6 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
     setWindowTitle(QStringLiteral("Zephyra"));
-    // Fixed single border: system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     buildTimers();
     context_.say = [notice = new SpokenNotice(this)](const QString& text, const void* about) {
         notice->say(text, about);
@@ -86,16 +85,19 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     ground_->buildTileHolders(client);
     motionPanel_ = new MotionPanelView(context_, client);
     menuBar()->setStyle(boxStyle);
-    menu_ = new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); },
-                          [](const QString& code) { setLanguage(code); }},
-                         menuBar());
+    menu_ =
+        new MainMenu({context_, [this] { close(); }, [this] { motionPanel_->takeFocus(); },
+                      [](const QString& code) { setLanguage(code); },
+                      [this](int direction) { zoom(direction); }, [this] { toggleFullScreen(); }},
+                     menuBar());
     // Alt alone does not reach the menus (see DesignedStyle); F10 does, as on GNOME.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     // A menu opened by a key while a button is held takes the mouse, and the release with it.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, [this] { endPresses(); });
-    new FocusMark(this);
+    new FocusMark(client);
+    buildFullScreenExit();
     narrator_.emplace(scene_, [this](const QString& text) { context_.say(text, nullptr); });
     for (QPushButton* button : client->findChildren<QPushButton*>())
         button->installEventFilter(this);
@@ -106,8 +108,8 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     for (QGroupBox* box : findChildren<QGroupBox*>())
         fitCaption(box);
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen();
+    // The designed size, or smaller where the screen is: never off it.
+    zoomAtStart(100);
 }
 
 Trelativefrm::~Trelativefrm() = default;
@@ -115,13 +117,18 @@ Trelativefrm::~Trelativefrm() = default;
 QWidget* Trelativefrm::buildClient() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(792, 546);
+    client->setFixedSize(designedClient);
     fillBackground(client, QColor::fromRgb(windowColour));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(11);
     client->setFont(font);
-    setCentralWidget(client);
+    host_ = new ZoomHost(client, this);
+    fillBackground(host_, QColor::fromRgb(windowColour));
+    // Small enough for any screen: the client area shrinks with the window.
+    host_->setMinimumSize(designedClient / 4);
+    host_->resize(designedClient);
+    setCentralWidget(host_);
     return client;
 }
 
@@ -151,13 +158,70 @@ void Trelativefrm::paceAnnouncements() {
     Announcements::route(announcements);
 }
 
-void Trelativefrm::centreOnScreen() {
-    adjustSize();
+QSize Trelativefrm::availableSize() const {
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return designedSize(1.0);
+    // The frame is known once the window shows (start-up fits it again then).
+    const QSize frame = frameGeometry().size() - size();
+    return shownOn->availableGeometry().size() - frame;
+}
+
+QSize Trelativefrm::designedSize(double scale) const {
+    return {qRound(designedClient.width() * scale),
+            static_cast<int>(std::ceil(designedClient.height() * scale)) +
+                menuBar()->sizeHint().height()};
+}
+
+void Trelativefrm::zoomTo(int percent) {
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    resize(designedSize(percent / 100.0));
+}
+
+void Trelativefrm::zoomAtStart(int percent) {
+    const QSize available = availableSize();
+    const int above = menuBar()->sizeHint().height();
+    const double fits = fittingScale({available.width(), std::max(1, available.height() - above)});
+    resize(designedSize(std::min(percent / 100.0, fits)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void Trelativefrm::zoom(int direction) {
+    if (direction == 0) {
+        zoomTo(100);
+        return;
+    }
+    const std::vector<int> steps = zoomSteps(availableSize(), menuBar()->sizeHint().height());
+    if (const std::optional<int> next = nextZoomStep(steps, host_->scale(), direction))
+        zoomTo(*next);
+}
+
+void Trelativefrm::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        enterFullScreen();
+}
+
+void Trelativefrm::enterFullScreen() {
+    showFullScreen();
+    // Without a window manager (a bare X server driving a projector) nothing sizes the
+    // window: it takes the screen itself.
+    QTimer::singleShot(0, this, [this] {
+        if (isFullScreen() && screen() && geometry() != screen()->geometry())
+            setGeometry(screen()->geometry());
+    });
+}
+
+void Trelativefrm::buildFullScreenExit() {
+    leaveFullScreen_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QShortcut::activated, this, [this] { showNormal(); });
 }
 
 void Trelativefrm::project() {
@@ -174,6 +238,12 @@ void Trelativefrm::project() {
         panel1_->setEnabled(scene_.panel1Enabled);
     motionPanel_->project();
     menu_->project();
+    // Escape leaves full screen unless a panel, whose Cancel it is, shows.
+    const bool panelOpen = scene_.expgbVisible || scene_.qbVisible || scene_.yngbVisible;
+    const bool leaves = isFullScreen() && !panelOpen;
+    if (leaveFullScreen_->isEnabled() != leaves)
+        leaveFullScreen_->setEnabled(leaves);
+    host_->keepFocusShown();
     setTimerRunning(windtr_, scene_.running);
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }
@@ -181,7 +251,7 @@ void Trelativefrm::project() {
 void Trelativefrm::endPresses() {
     if (scene_.angletrEnabled)
         context_.run([this] { Image10MouseUp(scene_); });
-    for (PointerWidget* pointer : findChildren<PointerWidget*>())
+    for (PointerWidget* pointer : host_->client()->findChildren<PointerWidget*>())
         pointer->endPress();
 }
 
@@ -198,8 +268,16 @@ void Trelativefrm::startUp() {
 }
 
 void Trelativefrm::showEvent(QShowEvent* event) {
-    if (!startedUp_)
+    if (!startedUp_) {
         QTimer::singleShot(startUpWaitMs, this, [this] { startUp(); });
+        // With its frame, known now, the window may reach past the screen: it shrinks.
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* shownOn = screen();
+            if (shownOn && windowState() == Qt::WindowNoState &&
+                !shownOn->availableGeometry().contains(frameGeometry()))
+                zoomAtStart(static_cast<int>(host_->scale() * 100));
+        });
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -211,21 +289,28 @@ bool Trelativefrm::eventFilter(QObject* watched, QEvent* event) {
     if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     auto* button = qobject_cast<QPushButton*>(watched);
-    if (!button)
+    // A button hidden with the focus in it (Ok, as its box closes) may still be sent the key.
+    if (!button || !button->isVisible() || !button->isEnabled())
         return false;
     button->click();
     return true;
 }
 
-// Every text in the language now chosen; the scene stays as it was.
+// Every text in the language now chosen, the scene as it was; a window leaving full screen
+// shows the scene again.
 void Trelativefrm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && menu_) {
         retranslate(this);
+        // Scaled, the client area is shown through the zoom host, outside the window's children.
+        if (!isAncestorOf(host_->client()))
+            retranslate(host_->client());
         notebook_->retranslate();
         velocities_->fitScaleLabels();
         menu_->retranslate();
         project();
     }
+    if (event->type() == QEvent::WindowStateChange && leaveFullScreen_)
+        project();
     QMainWindow::changeEvent(event);
 }
 

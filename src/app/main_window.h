@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QShortcut;
 class QTimer;
 
 namespace zephyra {
@@ -20,6 +21,7 @@ class MotionPanelView;
 class Notebook;
 class Platform;
 class VelocitiesPage;
+class ZoomHost;
 
 // Shortest time between two announcements of the flight time.
 inline constexpr int announcedTimeInterval = 750;
@@ -48,6 +50,16 @@ public:
     // prevention); start-up then runs all the same.
     static constexpr int startUpWaitMs = 1000;
 
+    // The window's size for the client area at scale, the menu bar above it.
+    QSize designedSize(double scale) const;
+    // View menu: the next zoom step up (1) or down (-1), or the designed size (0); the window
+    // takes that size, leaving full screen or maximised. Full screen on or off.
+    void zoom(int direction);
+    void toggleFullScreen();
+    void enterFullScreen();
+    // The window at percent of the designed size, or as large as the screen holds, centred.
+    void zoomAtStart(int percent);
+
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -63,7 +75,10 @@ private:
     QWidget* buildClient();
     void buildTimers();
     void paceAnnouncements();
-    void centreOnScreen();
+    void buildFullScreenExit();
+    void zoomTo(int percent);
+    // What the screen leaves for the window's inside, its frame taken off.
+    QSize availableSize() const;
 
     Scene scene_;
     Platform& platform_;
@@ -71,6 +86,7 @@ private:
     bool startedUp_ = false;
     std::optional<QString> startFile_;
 
+    ZoomHost* host_ = nullptr;
     GroundPosition* ground_ = nullptr;
     QWidget* panel1_ = nullptr;
     Notebook* notebook_ = nullptr;
@@ -81,6 +97,7 @@ private:
     std::optional<Narrator> narrator_;
     QTimer* windtr_ = nullptr;
     QTimer* angletr_ = nullptr;
+    QShortcut* leaveFullScreen_ = nullptr;
 };
 
 } // namespace zephyra

@@ -3,6 +3,7 @@
 
 #include "app/shown.h"
 #include "app/translated.h"
+#include "app/zoom_host.h"
 #include "motions/motion_panel.h"
 #include "scene/language.h"
 
@@ -129,7 +130,7 @@ void MotionPanelView::takeFocus() {
     const Scene& scene = context_.scene;
     if (!scene.expgbVisible)
         return;
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = focusedWidget();
     if (focused && !expgb_->isAncestorOf(focused))
         panelReturn_ = focused;
     const bool saving = scene.panelMode == PanelMode::Save && !scene.qbVisible;

@@ -3,6 +3,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <cmath>
 #include <cstring>
@@ -83,8 +84,34 @@ void PictureView::refresh(bool wholly) {
     update(alike ? changed : rect());
 }
 
+void PictureView::paintSharp(QPainter& painter, double scale) {
+    if (sharpKey_ != image_->cacheKey() || sharpScale_ != scale || sharp_.isNull()) {
+        renderer_(scale, sharp_);
+        sharpKey_ = image_->cacheKey();
+        sharpScale_ = scale;
+    }
+    // In device pixels: the sharp picture at the view's top-left corner, the window's colour
+    // in what it leaves of the view's device pixels.
+    const QRectF device = painter.deviceTransform().mapRect(QRectF(rect()));
+    painter.setWorldTransform(painter.deviceTransform().inverted());
+    const QPoint origin(qRound(device.left()), qRound(device.top()));
+    const QRect area(origin, QPoint(static_cast<int>(std::ceil(device.right())),
+                                    static_cast<int>(std::ceil(device.bottom()))));
+    const QRect picture(origin, sharp_.size());
+    for (const QRect& rest : QRegion(area) - QRegion(picture))
+        painter.fillRect(rest, palette().window());
+    painter.drawImage(origin, sharp_);
+}
+
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const QTransform device = painter.deviceTransform();
+    // Shown scaled (uniformly, without turning), the view paints its picture sharp.
+    if (renderer_ && device.type() <= QTransform::TxScale && device.m11() == device.m22() &&
+        device.m11() != 1.0) {
+        paintSharp(painter, device.m11());
+        return;
+    }
     const QRect picture = image_->rect();
     // On a fractional scale the widget's last row and column of device pixels may lie past
     // its scaled rectangle: they are filled too (the painter clips to the widget).

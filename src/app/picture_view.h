@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <functional>
+
 namespace zephyra {
 
 // Shows a picture held elsewhere (the scene or the window) at its top-left corner and reports
@@ -19,6 +21,14 @@ public:
     // is repainted wholly, without comparing.
     void refresh(bool wholly = false);
 
+    // Draws the picture anew at a scale (device pixels per designed pixel) into picture,
+    // which holds the last one drawn.
+    using Renderer = std::function<void(double scale, QImage& picture)>;
+    // Shown scaled (a zoomed window, a high-density screen), the view paints what renderer
+    // draws at the scale it is shown, not the picture made large; once per change of the
+    // picture or the scale.
+    void setRenderer(Renderer renderer) { renderer_ = std::move(renderer); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -27,6 +37,12 @@ private:
     qint64 shownKey_;
     QImage shown_;       // a private copy of what is on screen, to find the rectangle that changed
     bool stale_ = false; // shown_ fell behind while the picture was repainted wholly
+    Renderer renderer_;
+    QImage sharp_; // the picture as renderer_ drew it for sharpKey_ at sharpScale_
+    qint64 sharpKey_ = 0;
+    double sharpScale_ = 0.0;
+
+    void paintSharp(QPainter& painter, double scale);
 };
 
 // A rectangle outside which the two pictures are equal: the smallest one, or the full width

@@ -3,22 +3,28 @@
 
 #include <QMouseEvent>
 
+#include <cmath>
+
 namespace zephyra {
 
+QPoint designedPixel(QPointF position) {
+    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
 void PointerWidget::mousePressEvent(QMouseEvent* event) {
-    held_ = event->position().toPoint();
+    held_ = designedPixel(event->position());
     Q_EMIT pressed(*held_);
 }
 
 void PointerWidget::mouseMoveEvent(QMouseEvent* event) {
     if (held_)
-        held_ = event->position().toPoint();
-    Q_EMIT moved(event->position().toPoint());
+        held_ = designedPixel(event->position());
+    Q_EMIT moved(designedPixel(event->position()));
 }
 
 void PointerWidget::mouseReleaseEvent(QMouseEvent* event) {
     held_.reset();
-    Q_EMIT released(event->position().toPoint());
+    Q_EMIT released(designedPixel(event->position()));
 }
 
 void PointerWidget::endPress() {

@@ -8,6 +8,11 @@
 
 namespace zephyra {
 
+// The designed pixel a pointer position lies in. Shown scaled, a position falls between
+// designed pixels: the one whose square holds it is meant, so a drag of d device pixels moves
+// by d / scale designed pixels whichever way it goes.
+QPoint designedPixel(QPointF position);
+
 // Reports the mouse in the widget's own coordinates. Qt grabs the mouse on a press, so moves
 // and the release keep coming here until the button goes up, wherever the pointer is.
 // Assistive tools see it in the role it is given, with a value for a dial and a press action

@@ -3,6 +3,7 @@
 
 #include "app/about_box.h"
 #include "app/guide_location.h"
+#include "app/zoom_host.h"
 #include "scene/language.h"
 #include "scene/scene.h"
 
@@ -27,8 +28,13 @@ void QtPlatform::showAbout(const Scene& scene) {
     Taboutboxp about(
         localised(scene.aboutCaption), localised(scene.aboutProductName),
         localised(scene.aboutVersion), guideUrl(),
-        [this](const QUrl& url) { openGuide(*this, url); }, window_);
+        [this](const QUrl& url) { openGuide(*this, url); }, window_, zoomScale());
     about.exec();
+}
+
+double QtPlatform::zoomScale() const {
+    const ZoomHost* host = window_ ? window_->findChild<ZoomHost*>() : nullptr;
+    return host ? host->scale() : 1.0;
 }
 
 void QtPlatform::showError(const QString& message) {

@@ -27,6 +27,8 @@ public:
 private:
     std::optional<QString> askFileName(bool save, const QString& folder, const QString& filter,
                                        const QString& defaultExtension);
+    // The scale the window shows its client area at, for its boxes.
+    double zoomScale() const;
     QWidget* window_ = nullptr;
 };
 

@@ -25,8 +25,9 @@ void ShapeView::paintEvent(QPaintEvent*) {
     const QRectF scaled = painter.deviceTransform().mapRect(QRectF(rect()));
     const QRect device(QPoint(qRound(scaled.left()), qRound(scaled.top())),
                        QPoint(qRound(scaled.right()) - 1, qRound(scaled.bottom()) - 1));
+    // Scaled by the screen and by the window's zoom alike.
+    const int line = std::max(1, qRound(painter.deviceTransform().m11()));
     painter.setWorldTransform(painter.deviceTransform().inverted());
-    const int line = std::max(1, qRound(devicePixelRatioF()));
     const bool pen = style_.outline.isValid() && outlineShown_;
     if (pen)
         painter.setPen(QPen(style_.outline, line,

@@ -8,6 +8,8 @@
 #include "manipulation/copy_selection.h"
 #include "manipulation/dragging.h"
 #include "scene/artwork.h"
+#include "scene/vector_parts.h"
+#include "vectors/dial.h"
 #include "vectors/velocity_panel.h"
 
 #include <QKeyEvent>
@@ -198,6 +200,10 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
     const auto turnButton = [&](int side, int left) {
         const int tag = 2 * row.index + side;
         auto* button = new PictureView(&turnArrows_[static_cast<std::size_t>(tag)], page);
+        button->setRenderer([colour = vectorParts[static_cast<std::size_t>(row.index)].colour,
+                             side](double scale, QImage& picture) {
+            picture = turnArrow(colour, side == 1, scale);
+        });
         place(button, row.turn[static_cast<std::size_t>(side)], {left, row.top, 17, 17});
         setTranslatedName(button, row.turnNames[static_cast<std::size_t>(side)]);
         button->setFocusPolicy(Qt::TabFocus);
@@ -219,6 +225,12 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
     };
     turnButton(0, 23);
     vector.dial = new PictureView(&(scene.*row.picture), page);
+    vector.dial->setRenderer([this, &row](double scale, QImage& picture) {
+        const Scene& now = context_.scene;
+        picture =
+            dialAt((now.*row.picture).size(),
+                   vectorParts[static_cast<std::size_t>(row.index)].colour, now.*row.angle, scale);
+    });
     place(vector.dial, row.dial, {40, row.top, dialSize, dialSize});
     setTranslatedName(vector.dial, row.dialName);
     vector.dial->setFocusPolicy(Qt::TabFocus);

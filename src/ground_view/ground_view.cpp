@@ -73,26 +73,65 @@ void composeCourse(Scene& scene) {
     scene.directionlb.caption = courseLabel(distance, scene.courseAngle, scene.distanceUnit);
 }
 
-void airbtClick(Scene& scene) {
-    QPainter canvas(&scene.waterim);
+namespace {
+
+// What airbtClick paints, onto a canvas that may be scaled: the tile is the air picture at the
+// canvas's scale. A 1-pixel pen covers the pixel right of and below its line; scaled, its
+// figures are moved by oddPenShift so that they cover the same pixels, made large.
+void paintGroundView(Scene& scene, QPainter& canvas, const QImage& tile, QPointF oddPenShift) {
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setPen(QPen(Qt::black, 1));
     canvas.setBrush(Qt::white);
 
-    if (scene.airim.isNull())
+    if (tile.isNull())
         canvas.fillRect(scene.waterim.rect(), Qt::white);
-    for (const QRect& tile :
+    // The tiles are copied whole, each at the device pixel where its corner falls: a plain
+    // copy of the tile drawn at the canvas's scale, not a scaled drawing.
+    const QTransform toDevice = canvas.transform();
+    canvas.save();
+    canvas.resetTransform();
+    for (const QRect& rect :
          tileRects(scene.windShiftX, scene.windShiftY, scene.airim.size(), scene.waterim.size()))
-        canvas.drawImage(tile, scene.airim);
+        canvas.drawImage(toDevice.map(rect.topLeft()), tile);
+    canvas.restore();
+    canvas.translate(oddPenShift);
     if (scene.showRiver)
         plotshorebtClick(scene, canvas);
+    canvas.translate(-oddPenShift);
     if (scene.showStartFinish)
         drawCourse(scene, canvas);
     if (scene.showPath && !scene.path.empty())
         drawPath(scene, canvas);
     if (scene.showVectors)
         drawvectorbtClick(scene, canvas);
+    canvas.translate(oddPenShift);
     drawplanebtClick(scene, canvas);
+}
+
+} // namespace
+
+void airbtClick(Scene& scene) {
+    QPainter canvas(&scene.waterim);
+    paintGroundView(scene, canvas, scene.airim, {});
+}
+
+QImage groundViewAt(const Scene& scene, double scale, const QImage& tile) {
+    QImage picture;
+    paintGroundViewAt(scene, scale, tile, picture);
+    return picture;
+}
+
+void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QImage& picture) {
+    const QSize designed = scene.waterim.size();
+    const QSize size(static_cast<int>(std::ceil(designed.width() * scale)),
+                     static_cast<int>(std::ceil(designed.height() * scale)));
+    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
+        picture = QImage(size, QImage::Format_RGB32);
+    QPainter canvas(&picture);
+    canvas.scale(scale, scale);
+    // Painting writes what it drew back to the scene (the strokes): a copy takes it.
+    Scene drawn = scene;
+    paintGroundView(drawn, canvas, tile, scale == 1.0 ? QPointF() : QPointF(0.5, 0.5));
 }
 
 void recordPath(Scene& scene) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QImage;
 class QPainter;
 
 namespace zephyra {
@@ -12,6 +13,13 @@ void airbtClick(Scene& scene);
 void recordPath(Scene& scene);
 // Switches the track on or off; either way it starts anew.
 void ShowPath1Click(Scene& scene);
+// The ground view as airbtClick paints it, drawn at scale device pixels per designed pixel,
+// its figures rasterised at that resolution; tile is the air picture at that scale. At an
+// integer scale a 1-pixel line of the design is scale pixels wide, where it was.
+QImage groundViewAt(const Scene& scene, double scale, const QImage& tile);
+// The same into picture, which keeps its memory when it has the size already (in flight, a
+// full-screen picture at every tick).
+void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QImage& picture);
 void drawplanebtClick(Scene& scene, QPainter& canvas);
 void walkbtClick(Scene& scene, QPainter& canvas);
 // Course angle and the course label from the markers' corners (both markers are the same size).

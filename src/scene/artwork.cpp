@@ -17,10 +17,17 @@ const QColor padGreen(0, 128, 0);
 const QColor padVein(0, 96, 0);
 const QColor flowerCentre(255, 255, 0);
 
-QImage blankTile() {
-    QImage tile(tileSize, tileSize, QImage::Format_RGB32);
-    tile.fill(cyan);
-    return tile;
+// A picture of size designed pixels shown at scale, ready to be drawn on in designed pixels.
+QImage scaledPicture(int size, double scale, const QColor& background) {
+    const int pixels = qRound(size * scale);
+    QImage picture(pixels, pixels, QImage::Format_RGB32);
+    picture.fill(background);
+    return picture;
+}
+
+void beginScaled(QPainter& painter, int size, const QImage& picture) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(double(picture.width()) / size, double(picture.height()) / size);
 }
 
 // Draws a figure at (x, y) and again at every whole-tile offset, so that a figure crossing an
@@ -72,10 +79,10 @@ void lilyPad(QPainter& painter, int radius, int notchDegrees, bool flowering) {
 
 } // namespace
 
-QImage skyTile() {
-    QImage tile = blankTile();
+QImage skyTile(double scale) {
+    QImage tile = scaledPicture(tileSize, scale, cyan);
     QPainter painter(&tile);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    beginScaled(painter, tileSize, tile);
     struct Cloud {
         int x, y, scale;
     };
@@ -84,10 +91,10 @@ QImage skyTile() {
     return tile;
 }
 
-QImage waterTile() {
-    QImage tile = blankTile();
+QImage waterTile(double scale) {
+    QImage tile = scaledPicture(tileSize, scale, cyan);
     QPainter painter(&tile);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    beginScaled(painter, tileSize, tile);
     struct Pad {
         int x, y, radius, notch;
         bool flowering;
@@ -100,13 +107,13 @@ QImage waterTile() {
     return tile;
 }
 
-QImage turnArrow(const QColor& colour, bool clockwise) {
-    QImage arrow(17, 17, QImage::Format_RGB32);
-    arrow.fill(Qt::white);
+QImage turnArrow(const QColor& colour, bool clockwise, double scale) {
+    constexpr int size = 17;
+    QImage arrow = scaledPicture(size, scale, Qt::white);
     {
         // Drawn pointing down-right, from the upper-left corner to a broad head.
         QPainter painter(&arrow);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        beginScaled(painter, size, arrow);
         painter.setPen(colour);
         painter.setBrush(colour);
         painter.drawPolygon(QPolygon({QPoint(1, 3), QPoint(3, 1), QPoint(11, 9), QPoint(9, 11)}));

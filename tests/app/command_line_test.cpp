@@ -56,6 +56,12 @@ TEST(CommandLine, RefusesUnknownOptionsAndASecondFileInOneLine) {
         {{QStringLiteral("a.rel"), QStringLiteral("b.rel")},
          "zephyra: only one motion file can be opened, 2 were given\n"},
         {{QStringLiteral("-platform")}, "zephyra: Missing value after '-platform'.\n"},
+        {{QStringLiteral("--zoom"), QStringLiteral("24")},
+         "zephyra: the zoom must be a whole percentage from 25 to 800, not \"24\"\n"},
+        {{QStringLiteral("--zoom=150%")},
+         "zephyra: the zoom must be a whole percentage from 25 to 800, not \"150%\"\n"},
+        {{QStringLiteral("--zoom"), QStringLiteral("801")},
+         "zephyra: the zoom must be a whole percentage from 25 to 800, not \"801\"\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandLine line =
@@ -63,6 +69,27 @@ TEST(CommandLine, RefusesUnknownOptionsAndASecondFileInOneLine) {
         EXPECT_EQ(line.action, Action::Fail);
         EXPECT_EQ(line.output, QString::fromLatin1(message));
     }
+}
+
+TEST(CommandLine, TakesAZoomAndFullScreenBesideAFile) {
+    const CommandLine line = parseCommandLine(
+        {QStringLiteral("zephyra"), QStringLiteral("--zoom"), QStringLiteral("150"),
+         QStringLiteral("-full-screen"), QStringLiteral("a.rel")});
+    EXPECT_EQ(line.action, Action::Run);
+    EXPECT_EQ(line.zoomPercent, 150);
+    EXPECT_TRUE(line.fullScreen);
+    EXPECT_EQ(line.motionFile, QStringLiteral("a.rel"));
+    for (const char* percent : {"25", "800"})
+        EXPECT_EQ(parseCommandLine(
+                      {QStringLiteral("zephyra"), QStringLiteral("--zoom"), QLatin1String(percent)})
+                      .zoomPercent,
+                  QLatin1String(percent).toString().toInt());
+    const CommandLine plain = parseCommandLine({QStringLiteral("zephyra")});
+    EXPECT_EQ(plain.zoomPercent, std::nullopt);
+    EXPECT_FALSE(plain.fullScreen);
+    const QString help = parseCommandLine({QStringLiteral("zephyra"), QStringLiteral("-h")}).output;
+    EXPECT_TRUE(help.contains(QLatin1String("--zoom <PERCENT>")));
+    EXPECT_TRUE(help.contains(QLatin1String("--full-screen")));
 }
 
 TEST(Settings, TheFileDialogsLeaveNoHistoryBehind) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -116,6 +117,12 @@ TEST_F(Window, EnterOrReturnPressesTheFocusedPushButton) {
     ok->setFocus(Qt::TabFocusReason);
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_TRUE(find("qb")->isHidden());
+
+    // A Return that still reaches the hidden Ok (the focus left nowhere) applies nothing again.
+    const int speed = window.scene().airspeedsb.position;
+    find<QScrollBar>("airspeedsb")->setValue(speed + 10);
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(window.scene().airspeedsb.position, speed + 10);
 }
 
 } // namespace

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window at other sizes: the client area scaled to fit, zoom steps, full screen, and
+// input through the scaled view landing on the same designed pixels.
+#include "app/window_fixture.h"
+#include "app/zoom_host.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+using zephyra::nextZoomStep;
+using zephyra::Shape;
+using zephyra::ZoomHost;
+
+QPoint at(const Shape& shape) {
+    return {shape.left, shape.top};
+}
+
+TEST(Zoom, FitsTheLargestUniformScaleAndStepsByAQuarterAsFarAsTheScreenHolds) {
+    EXPECT_DOUBLE_EQ(zephyra::fittingScale({792, 546}), 1.0);
+    EXPECT_DOUBLE_EQ(zephyra::fittingScale({1584, 2000}), 2.0);          // the width decides
+    EXPECT_DOUBLE_EQ(zephyra::fittingScale({1920, 1050}), 1050.0 / 546); // the height does
+    EXPECT_DOUBLE_EQ(zephyra::fittingScale({640, 480}), 640.0 / 792);
+    EXPECT_DOUBLE_EQ(zephyra::fittingScale({0, 0}), 0.1); // never nothing
+
+    // 1920 × 1080 under a 20-pixel menu: 175 % is 1386 × 955.5 + 20; 200 % is 1112 high.
+    EXPECT_EQ(zephyra::zoomSteps({1920, 1080}, 20), (std::vector<int>{100, 125, 150, 175}));
+    EXPECT_EQ(zephyra::zoomSteps({990, 703}, 20), (std::vector<int>{100, 125})); // just fits
+    EXPECT_EQ(zephyra::zoomSteps({989, 703}, 20), (std::vector<int>{100}));
+    EXPECT_EQ(zephyra::zoomSteps({640, 480}, 20), (std::vector<int>{100}));
+
+    const std::vector<int> steps{100, 125, 150, 175};
+    EXPECT_EQ(nextZoomStep(steps, 1.0, 1), 125);
+    EXPECT_EQ(nextZoomStep(steps, 1.3, 1), 150); // between steps after a resize
+    EXPECT_EQ(nextZoomStep(steps, 1.3, -1), 125);
+    EXPECT_EQ(nextZoomStep(steps, 1.2549, 1), 150); // on a step, within half a percent
+    EXPECT_EQ(nextZoomStep(steps, 1.75, 1), std::nullopt);
+    EXPECT_EQ(nextZoomStep(steps, 1.0, -1), std::nullopt);
+    EXPECT_EQ(nextZoomStep(steps, 0.8, -1), std::nullopt); // a small screen: nothing smaller
+    EXPECT_EQ(nextZoomStep(steps, 0.8, 1), 100);
+}
+
+// The fixture's window shown at zoom 2, its controls reached through the client.
+struct Zoomed : Window {
+    void SetUp() override {
+        Window::SetUp();
+        host = window.findChild<ZoomHost*>();
+        client = host->client();
+        window.resize(window.designedSize(2.0));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return host->scale() == 2.0; }, 5000));
+        view = window.findChild<QGraphicsView*>(QStringLiteral("zoomView"));
+    }
+    QWidget* inClient(const char* name) {
+        auto* found = client->findChild<QWidget*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Where the view shows a point of the client area, in the view's device pixels.
+    QPoint shown(QWidget* widget, QPoint inWidget) {
+        return view->mapFromScene(QPointF(widget->mapTo(client, inWidget)));
+    }
+
+    ZoomHost* host = nullptr;
+    QWidget* client = nullptr;
+    QGraphicsView* view = nullptr;
+};
+
+TEST_F(Zoomed, ShowsTheDesignedClientAreaTwiceAsLargeCentredAndBackAtActualSize) {
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_NE(client->graphicsProxyWidget(), nullptr);
+    EXPECT_EQ(client->size(), QSize(792, 546)); // its widgets keep their designed geometry
+    EXPECT_EQ(host->clientRect(), QRect(0, 0, 1584, 1092));
+    EXPECT_EQ(view->mapFromScene(QPointF(792, 546)), QPoint(1584, 1092));
+
+    window.resize(window.designedSize(2.0) + QSize(100, 0)); // wider: centred between margins
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->clientRect().x() == 50; }, 5000));
+    EXPECT_EQ(view->mapFromScene(QPointF(0, 0)), QPoint(50, 0));
+
+    choose("ActualSize1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->scale() == 1.0; }, 5000));
+    EXPECT_EQ(window.size(), window.designedSize(1.0));
+    EXPECT_EQ(client->graphicsProxyWidget(), nullptr);
+    EXPECT_EQ(client->parentWidget(), host);
+    EXPECT_EQ(client->pos(), QPoint(0, 0));
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_NE(find("planeshm"), nullptr); // a child of the window again
+}
+
+TEST_F(Zoomed, ADragOfDevicePixelsMovesByHalfAsManyDesignedPixelsAndJoinsAsAtZoomOne) {
+    QWidget* plane = inClient("planesh");
+    const QPoint start = at(window.scene().planesh);
+    const QPoint from = shown(plane, {4, 4});
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view->viewport(), from + QPoint(13, 0));
+    QTest::mouseMove(view->viewport(), from + QPoint(20, -7));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, from + QPoint(20, -7));
+    EXPECT_EQ(at(window.scene().planesh), start + QPoint(10, -4)); // -7 / 2 reaches pixel -4
+
+    // The plane arrow's tail carried onto the wind arrow's tip, as at zoom 1.
+    QWidget* middle = inClient("planeshm");
+    const auto dragMiddle = [&](QPoint designedTarget) {
+        const QPoint press = shown(middle, {3, 3});
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, press);
+        const QPoint to =
+            view->mapFromScene(QPointF(middle->parentWidget()->mapTo(client, designedTarget)));
+        QTest::mouseMove(view->viewport(), to);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    };
+    dragMiddle({300, 420}); // lays out the tails and tips
+    const zephyra::Scene& scene = window.scene();
+    ASSERT_FALSE(scene.vectorsJoined);
+    const QPoint target =
+        at(scene.windsht) + QPoint(3, 2) + (at(scene.planeshm) - at(scene.planeshb)) + QPoint(3, 3);
+    dragMiddle(target);
+    EXPECT_TRUE(scene.vectorsJoined);
+    EXPECT_EQ(at(scene.planeshb), at(scene.windsht));
+    EXPECT_EQ(middle->pos(), at(scene.planeshm));
+}
+
+TEST_F(Zoomed, AKeyThroughTheViewStepsOneDesignedPixelAndAssistiveToolsSeeScaledPlaces) {
+    QWidget* plane = inClient("planesh");
+    view->setFocus();
+    plane->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(plane->hasFocus());
+    const QPoint start = at(window.scene().planesh);
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(at(window.scene().planesh), start + QPoint(1, 0));
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(at(window.scene().planesh), start + QPoint(1, 10));
+
+    QAccessibleInterface* shape = QAccessible::queryAccessibleInterface(plane);
+    ASSERT_NE(shape, nullptr);
+    const QRect expected(view->viewport()->mapToGlobal(shown(plane, {0, 0})), plane->size() * 2);
+    EXPECT_EQ(shape->rect(), expected);
+}
+
+TEST_F(Window, FullScreenByItsKeyAndEscapeLeavesItUnlessAPanelIsOpen) {
+    ASSERT_TRUE(find<QAction>("FullScreen1")->shortcuts().contains(QKeySequence(Qt::Key_F11)));
+    EXPECT_TRUE(
+        find<QAction>("ZoomIn1")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+    choose("FullScreen1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }, 5000));
+    choose("Openmotion1"); // the motion panel: Escape is its Cancel
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_FALSE(window.scene().expgbVisible);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }, 5000));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Zoomed, TheFocusComesBackFromAQuestionAndTabGoesOnToTheArrows) {
+    // Keys as the window system sends them: to the window, which gives them to its focus.
+    QWindow* keys = window.windowHandle();
+    choose("AddingVectors1");
+    QTest::keyClick(keys, Qt::Key_Space); // the question box's Ok has the focus
+    EXPECT_FALSE(window.scene().qbVisible);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(keys, Qt::Key_Tab);
+    // The view has the window's focus; the client's own focus is inside it.
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    ASSERT_NE(client->focusWidget(), nullptr);
+    EXPECT_EQ(client->focusWidget()->objectName().toStdString(), "planeshm");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Zoomed, AcceleratorsAnswerAsAtTheDesignedSize) {
+    QWindow* keys = window.windowHandle();
+    QTest::keyClick(keys, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(window.scene().notebookPage, 1);
+    QTest::keyClick(keys, Qt::Key_S, Qt::AltModifier); // Start, from the Velocities page
+    EXPECT_TRUE(window.scene().running);
+    QTest::keyClick(keys, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(window.scene().notebookPage, 0);
+    QTest::keyClick(keys, Qt::Key_S, Qt::AltModifier); // Stop, the button's own
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.scene().running; }, 5000));
+    // Reset and Repeat share a letter: it moves the focus between them and presses neither.
+    QTest::keyClick(keys, Qt::Key_R, Qt::AltModifier);
+    const std::string first = client->focusWidget()->objectName().toStdString();
+    QTest::keyClick(keys, Qt::Key_R, Qt::AltModifier);
+    const std::string second = client->focusWidget()->objectName().toStdString();
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(first == "resetbt1" || first == "repeatcb") << first;
+    EXPECT_FALSE(window.scene().repeat);
+}
+
+} // namespace
