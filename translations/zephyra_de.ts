@@ -34,6 +34,19 @@ Qts eigene Optionen (-platform, -style, ...) werden ebenfalls verstanden.</trans
         <source>only one motion file can be opened, %1 were given</source>
         <translation>nur eine Bewegungsdatei kann geöffnet werden, %1 wurden angegeben</translation>
     </message>
+    <message>
+        <source>Opens the window at PERCENT of its designed size (%1 to %2), as far as the screen holds it.</source>
+        <extracomment>Help of --zoom; keep &quot;PERCENT&quot; as it is in the value&apos;s name</extracomment>
+        <translation>Öffnet das Fenster mit PERCENT seiner vorgesehenen Größe (%1 bis %2), soweit der Bildschirm es fasst.</translation>
+    </message>
+    <message>
+        <source>Opens the window full screen.</source>
+        <translation>Öffnet das Fenster im Vollbild.</translation>
+    </message>
+    <message>
+        <source>the zoom must be a whole percentage from %1 to %2, not &quot;%3&quot;</source>
+        <translation>die Vergrößerung muss eine ganze Prozentzahl von %1 bis %2 sein, nicht „%3“</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -1036,6 +1049,26 @@ Ihre Datei ist %1</translation>
         <source>%1%2 across 500 px</source>
         <extracomment>What a distance scale sets: &quot;100 m across 500 px&quot; of the ground view</extracomment>
         <translation>%1%2 auf 500 px</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Ans&amp;icht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>

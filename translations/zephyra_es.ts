@@ -34,6 +34,19 @@ También se entienden las opciones propias de Qt (-platform, -style, ...).</tran
         <source>only one motion file can be opened, %1 were given</source>
         <translation>solo se puede abrir un archivo de movimiento, se dieron %1</translation>
     </message>
+    <message>
+        <source>Opens the window at PERCENT of its designed size (%1 to %2), as far as the screen holds it.</source>
+        <extracomment>Help of --zoom; keep &quot;PERCENT&quot; as it is in the value&apos;s name</extracomment>
+        <translation>Abre la ventana al PERCENT de su tamaño previsto (de %1 a %2), en la medida en que quepa en la pantalla.</translation>
+    </message>
+    <message>
+        <source>Opens the window full screen.</source>
+        <translation>Abre la ventana a pantalla completa.</translation>
+    </message>
+    <message>
+        <source>the zoom must be a whole percentage from %1 to %2, not &quot;%3&quot;</source>
+        <translation>el zoom debe ser un porcentaje entero de %1 a %2, no «%3»</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -1036,6 +1049,26 @@ Su archivo es %1</translation>
         <source>%1%2 across 500 px</source>
         <extracomment>What a distance scale sets: &quot;100 m across 500 px&quot; of the ground view</extracomment>
         <translation>%1%2 en 500 px</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Vis&amp;ta</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
     </message>
 </context>
 <context>

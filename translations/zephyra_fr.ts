@@ -34,6 +34,19 @@ Les options propres à Qt (-platform, -style, ...) sont aussi comprises.</transl
         <source>only one motion file can be opened, %1 were given</source>
         <translation>un seul fichier de mouvement peut être ouvert, %1 ont été donnés</translation>
     </message>
+    <message>
+        <source>Opens the window at PERCENT of its designed size (%1 to %2), as far as the screen holds it.</source>
+        <extracomment>Help of --zoom; keep &quot;PERCENT&quot; as it is in the value&apos;s name</extracomment>
+        <translation>Ouvre la fenêtre à PERCENT de sa taille prévue (de %1 à %2), autant que l’écran le permet.</translation>
+    </message>
+    <message>
+        <source>Opens the window full screen.</source>
+        <translation>Ouvre la fenêtre en plein écran.</translation>
+    </message>
+    <message>
+        <source>the zoom must be a whole percentage from %1 to %2, not &quot;%3&quot;</source>
+        <translation>le zoom doit être un pourcentage entier de %1 à %2, pas « %3 »</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -1036,6 +1049,26 @@ Son fichier est %1</translation>
         <source>%1%2 across 500 px</source>
         <extracomment>What a distance scale sets: &quot;100 m across 500 px&quot; of the ground view</extracomment>
         <translation>%1%2 sur 500 px</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
     </message>
 </context>
 <context>
