@@ -129,7 +129,28 @@ hear "Ground view, places in pixels from its top left." "Ctrl+D describing the s
 keys ctrl+q
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 
+# Once more in German: the motion loaded and the scene described in the student's language.
+mark
+env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" --language de "$motion" \
+    >"$out/zephyra-de.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+main=$(wait_window '^Zephyra$') || fail "the German window did not appear"
+about=$(wait_window '^Über Zephyra$') || fail "the German about box did not appear"
+xdotool windowfocus --sync "$about"
+hear "Über Zephyra" "the about box in German"
+keys Escape
+sleep 0.5
+xdotool windowfocus --sync "$main"
+tab_to "Ja" 30
+keys Return
+hear "Bewegung geladen" "Enter on Ja"
+keys ctrl+d
+hear "Wind: 47,1 m/s [N 77,8° O]" "Ctrl+D describing the scene in German"
+keys ctrl+q
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+
 grep "SPEECH OUTPUT: '" "$log" | sed -E "s/^.*SPEECH OUTPUT: '(.*)'[ ]?\{.*$/\1/" >"$out/spoken.txt"
 /usr/bin/python3 "$(dirname "$0")/focus_latency.py" "$log" 0.5 >"$out/focus_latency.txt" ||
     fail "a focus change was spoken late: $(tail -1 "$out/focus_latency.txt")"
-echo "orca: passed: Orca spoke the motion's explanation, 'Motion loaded', the join, the wind dial's read-out and its finest step, the flight and its result, the scene's description, each focus change within 0.5 s; transcript in $out/spoken.txt"
+echo "orca: passed: Orca spoke the motion's explanation, 'Motion loaded', the join, the wind dial's read-out and its finest step, the flight and its result, the scene's description, each focus change within 0.5 s, and in German 'Bewegung geladen' and the wind as 'Wind: 47,1 m/s [N 77,8° O]'; transcript in $out/spoken.txt"

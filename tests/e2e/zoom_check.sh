@@ -71,12 +71,12 @@ shot() { import -window "$main" "$out/$1"; }
 # ($1, $2) to ($3, $4), Copy Select off again; the clipboard's picture goes to $5.
 copy_select() {
     click_at 700 480
-    keys alt+f Down Down Down Return
+    keys alt+f Down Down Down Down Return
     drag_from_to "$3" "$4" "$1" "$2"
     xclip -selection clipboard -t image/png -o >"$out/$5" 2>/dev/null ||
         fail "the clipboard holds no picture"
     click_at 700 480
-    keys alt+f Down Down Down Return
+    keys alt+f Down Down Down Down Return
 }
 
 # 1. The plane arrow's middle (client 486, 299) drawn down, then carried so that its tail
