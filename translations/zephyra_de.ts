@@ -1070,6 +1070,16 @@ Ihre Datei ist %1</translation>
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
+    <message>
+        <source>No program was found to open the worksheets.
+Its file is %1</source>
+        <translation>Es wurde kein Programm gefunden, das die Arbeitsblätter öffnet.
+Ihre Datei ist %1</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheets</source>
+        <translation>Arbeits&amp;blätter</translation>
+    </message>
 </context>
 <context>
     <name>zephyra::Taboutboxp</name>

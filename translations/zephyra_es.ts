@@ -1070,6 +1070,16 @@ Su archivo es %1</translation>
         <source>&amp;Full Screen</source>
         <translation>&amp;Pantalla completa</translation>
     </message>
+    <message>
+        <source>No program was found to open the worksheets.
+Its file is %1</source>
+        <translation>No se encontró ningún programa para abrir las fichas de trabajo.
+Su archivo es %1</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheets</source>
+        <translation>&amp;Fichas de trabajo</translation>
+    </message>
 </context>
 <context>
     <name>zephyra::Taboutboxp</name>

@@ -1070,6 +1070,16 @@ Son fichier est %1</translation>
         <source>&amp;Full Screen</source>
         <translation>&amp;Plein écran</translation>
     </message>
+    <message>
+        <source>No program was found to open the worksheets.
+Its file is %1</source>
+        <translation>Aucun programme n&apos;a été trouvé pour ouvrir les fiches d&apos;exercices.
+Leur fichier est %1</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheets</source>
+        <translation>&amp;Fiches d’exercices</translation>
+    </message>
 </context>
 <context>
     <name>zephyra::Taboutboxp</name>

@@ -10,21 +10,41 @@
 
 namespace zephyra {
 
+namespace {
+
+QDir guides() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZEPHYRA_GUIDE_DIR));
+}
+
+void openDocument(Platform& platform, const QUrl& url, const char* notOpened) {
+    if (!platform.openUrl(url))
+        platform.showError(
+            windowText(notOpened).arg(url.isLocalFile() ? url.toLocalFile() : url.toString()));
+}
+
+} // namespace
+
 QUrl guideUrl() {
-    const QDir guides(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZEPHYRA_GUIDE_DIR)));
     const QString translated = QStringLiteral("guide_%1.html").arg(currentLanguage());
-    const QString name = guides.exists(translated) ? translated : QStringLiteral("guide.html");
-    return QUrl::fromLocalFile(QDir::cleanPath(guides.filePath(name)));
+    const QString name = guides().exists(translated) ? translated : QStringLiteral("guide.html");
+    return QUrl::fromLocalFile(QDir::cleanPath(guides().filePath(name)));
+}
+
+QUrl worksheetsUrl() {
+    return QUrl::fromLocalFile(
+        QDir::cleanPath(guides().filePath(QStringLiteral("worksheets.html"))));
 }
 
 void openGuide(Platform& platform, const QUrl& guide) {
-    if (!platform.openUrl(guide))
-        platform.showError(
-            windowText(
-                QT_TRANSLATE_NOOP("Trelativefrm",
-                                  "No program was found to open the user guide.\nIts file is %1"))
-                .arg(guide.isLocalFile() ? guide.toLocalFile() : guide.toString()));
+    openDocument(platform, guide,
+                 QT_TRANSLATE_NOOP("Trelativefrm",
+                                   "No program was found to open the user guide.\nIts file is %1"));
+}
+
+void openWorksheets(Platform& platform, const QUrl& worksheets) {
+    openDocument(platform, worksheets,
+                 QT_TRANSLATE_NOOP("Trelativefrm",
+                                   "No program was found to open the worksheets.\nIts file is %1"));
 }
 
 } // namespace zephyra

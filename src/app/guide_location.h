@@ -10,8 +10,13 @@ namespace zephyra {
 // the same place, so a program run from there finds it too).
 QUrl guideUrl();
 
+// The printable worksheets, beside the guide.
+QUrl worksheetsUrl();
+
 // Opens the guide through the platform, or says where it is when no program takes it.
 class Platform;
 void openGuide(Platform& platform, const QUrl& guide);
+// The same for the worksheets.
+void openWorksheets(Platform& platform, const QUrl& worksheets);
 
 } // namespace zephyra

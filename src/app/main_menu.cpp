@@ -58,6 +58,10 @@ void showGuide(MenuActions& actions, int) {
     zephyra::openGuide(actions.context.platform, guideUrl());
 }
 
+void showWorksheets(MenuActions& actions, int) {
+    zephyra::openWorksheets(actions.context.platform, worksheetsUrl());
+}
+
 // A screen reader speaks the ground view in words.
 void describe(MenuActions& actions, int) {
     actions.context.say(describeScene(actions.context.scene), nullptr);
@@ -141,6 +145,8 @@ const std::vector<MenuRow>& mainMenuRows() {
         {"Help1", QT_TRANSLATE_NOOP("Trelativefrm", "&Help"), nullptr, M::Submenu},
         {"UserGuide1", QT_TRANSLATE_NOOP("Trelativefrm", "&User Guide"), "Help1", M::Item,
          showGuide, 0, "F1"},
+        {"Worksheets1", QT_TRANSLATE_NOOP("Trelativefrm", "&Worksheets"), "Help1", M::Item,
+         showWorksheets, 0},
         {"About1", QT_TRANSLATE_NOOP("Trelativefrm", "&About"), "Help1", M::Item, showAbout},
     };
     return rows;

@@ -4,6 +4,7 @@
 #include "app/window_fixture.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace {
@@ -21,9 +22,9 @@ TEST(MainMenuRows, EveryItemThatCanBeChosenHasAHandlerAndEveryCheckItemAFlag) {
         EXPECT_TRUE(row.title == nullptr || row.kind == MenuKind::Submenu);
         items += chosen;
     }
-    // The designed eleven, Show Question, Show Path, Describe the Scene, Check Ground Velocity
-    // and the View menu's four.
-    EXPECT_EQ(items, 19);
+    // The designed eleven, Show Question, Show Path, Describe the Scene, Check Ground Velocity,
+    // the View menu's four and Worksheets.
+    EXPECT_EQ(items, 20);
 }
 
 // Each item chosen through its action does what its row says, and nothing else's.
@@ -42,6 +43,11 @@ TEST_F(Window, MenuItemsRunTheirOwnHandlers) {
     EXPECT_TRUE(find<QAction>("Copyselect1")->isChecked());
     choose("UserGuide1");
     EXPECT_EQ(platform.openedUrls.size(), 1U);
+    // The worksheets lie beside the guide.
+    choose("Worksheets1");
+    ASSERT_EQ(platform.openedUrls.size(), 2U);
+    EXPECT_EQ(platform.openedUrls.back().fileName(), QStringLiteral("worksheets.html"));
+    EXPECT_TRUE(QFileInfo::exists(platform.openedUrls.back().toLocalFile()));
     EXPECT_EQ(platform.aboutShown, 1);
     choose("Openmotion1");
     EXPECT_EQ(window.scene().panelMode, zephyra::PanelMode::Load);
