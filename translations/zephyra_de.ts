@@ -566,6 +566,18 @@ Qts eigene Optionen (-platform, -style, ...) werden ebenfalls verstanden.</trans
         <source>Your ground velocity: %1. Wind + plane: %2. Off by %3%4 and %5°.</source>
         <translation>Deine Geschwindigkeit über Grund: %1. Wind + Flugzeug: %2. Abweichung: %3%4 und %5°.</translation>
     </message>
+    <message>
+        <source>Plane: Velocity of the boat relative to the water. (black)</source>
+        <translation>Flugzeug: Geschwindigkeit des Boots relativ zum Wasser. (schwarz)</translation>
+    </message>
+    <message>
+        <source>Wind: Velocity of the current relative to the ground. (blue)</source>
+        <translation>Wind: Geschwindigkeit der Strömung relativ zum Boden. (blau)</translation>
+    </message>
+    <message>
+        <source>The Ground Velocity (red) is not used in the calculation of the boat motion. It is a way to measure what the resultant vector should be. Only the current (Wind) and the boat (Plane) move the boat.</source>
+        <translation>Die Geschwindigkeit über Grund (rot) geht nicht in die Berechnung der Bootsbewegung ein. Mit ihr misst du, wie der resultierende Vektor sein sollte. Nur Strömung (Wind) und Boot (Flugzeug) bewegen das Boot.</translation>
+    </message>
 </context>
 <context>
     <name>Trelativefrm</name>

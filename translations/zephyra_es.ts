@@ -566,6 +566,18 @@ También se entienden las opciones propias de Qt (-platform, -style, ...).</tran
         <source>Your ground velocity: %1. Wind + plane: %2. Off by %3%4 and %5°.</source>
         <translation>Tu velocidad respecto al suelo: %1. Viento + avión: %2. Diferencia: %3%4 y %5°.</translation>
     </message>
+    <message>
+        <source>Plane: Velocity of the boat relative to the water. (black)</source>
+        <translation>Avión: velocidad del barco respecto al agua. (negro)</translation>
+    </message>
+    <message>
+        <source>Wind: Velocity of the current relative to the ground. (blue)</source>
+        <translation>Viento: velocidad de la corriente respecto al suelo. (azul)</translation>
+    </message>
+    <message>
+        <source>The Ground Velocity (red) is not used in the calculation of the boat motion. It is a way to measure what the resultant vector should be. Only the current (Wind) and the boat (Plane) move the boat.</source>
+        <translation>La velocidad respecto al suelo (roja) no interviene en el cálculo del movimiento del barco. Sirve para medir cómo debe ser el vector resultante. Solo la corriente (Viento) y el barco (Avión) mueven el barco.</translation>
+    </message>
 </context>
 <context>
     <name>Trelativefrm</name>

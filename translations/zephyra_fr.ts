@@ -566,6 +566,18 @@ Les options propres à Qt (-platform, -style, ...) sont aussi comprises.</transl
         <source>Your ground velocity: %1. Wind + plane: %2. Off by %3%4 and %5°.</source>
         <translation>Votre vitesse par rapport au sol : %1. Vent + avion : %2. Écart : %3%4 et %5°.</translation>
     </message>
+    <message>
+        <source>Plane: Velocity of the boat relative to the water. (black)</source>
+        <translation>Avion : vitesse du bateau par rapport à l&apos;eau. (noir)</translation>
+    </message>
+    <message>
+        <source>Wind: Velocity of the current relative to the ground. (blue)</source>
+        <translation>Vent : vitesse du courant par rapport au sol. (bleu)</translation>
+    </message>
+    <message>
+        <source>The Ground Velocity (red) is not used in the calculation of the boat motion. It is a way to measure what the resultant vector should be. Only the current (Wind) and the boat (Plane) move the boat.</source>
+        <translation>La vitesse par rapport au sol (rouge) n&apos;entre pas dans le calcul du mouvement du bateau. Elle sert à mesurer ce que doit être le vecteur résultant. Seuls le courant (Vent) et le bateau (Avion) déplacent le bateau.</translation>
+    </message>
 </context>
 <context>
     <name>Trelativefrm</name>

@@ -186,9 +186,29 @@ void ShownLabel::project(const Scene& scene) {
     if (!grows_)
         fitCaption(widget_);
     if (grows_) {
-        int width = 0;
-        for (const QString& line : widget_->text().split(QLatin1Char('\n')))
-            width = std::max(width, widget_->fontMetrics().horizontalAdvance(line));
+        const auto widthIn = [this](const QFont& font) {
+            const QFontMetrics metrics(font);
+            int width = 0;
+            for (const QString& line : widget_->text().split(QLatin1Char('\n')))
+                width = std::max(width, metrics.horizontalAdvance(line));
+            return width;
+        };
+        int width = widthIn(widget_->font());
+        // A translation wider than the room left on its page is shown smaller, down to the
+        // smallest size; the designed captions keep their font.
+        const int room = widget_->parentWidget()->width() - widget_->x();
+        if (caption != label.caption && (width > room || shrunk_)) {
+            QFont font = widget_->parentWidget()->font();
+            while (font.pixelSize() > smallestPixelSize && widthIn(font) > room)
+                font.setPixelSize(font.pixelSize() - 1);
+            shrunk_ = font != widget_->parentWidget()->font();
+            widget_->setFont(shrunk_ ? font : QFont());
+            width = widthIn(widget_->font());
+        } else if (shrunk_) {
+            shrunk_ = false;
+            widget_->setFont(QFont());
+            width = widthIn(widget_->font());
+        }
         // Moving an edge repaints what lay behind it: the time's digits keep their width.
         if (width != widget_->width())
             widget_->resize(width, widget_->height());

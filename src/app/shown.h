@@ -84,6 +84,7 @@ private:
     Label Scene::*label_;
     bool grows_;
     std::optional<QString> caption_;
+    bool shrunk_ = false; // a translation shown smaller to fit its page
 };
 
 // A scroll bar showing a scene scroll bar.

@@ -173,10 +173,14 @@ void walkbtClick(Scene& scene, QPainter& canvas) {
     canvas.setBrush(Qt::black);
 }
 
-void distancerbClick(Scene& scene) {
+void writeRiverWidth(Scene& scene) {
     const double width = scene.shoresb.position * currentMetresPerPixel(scene);
     scene.shorelb.caption =
         QStringLiteral("River Width: ") + fixedText(width, 5, 1) + scene.distanceUnit;
+}
+
+void distancerbClick(Scene& scene) {
+    writeRiverWidth(scene);
     composeCourse(scene);
 }
 

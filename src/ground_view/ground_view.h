@@ -25,6 +25,8 @@ void walkbtClick(Scene& scene, QPainter& canvas);
 // Course angle and the course label from the markers' corners (both markers are the same size).
 void composeCourse(Scene& scene);
 void distancerbClick(Scene& scene);
+// The river width label, in distance units with the unit.
+void writeRiverWidth(Scene& scene);
 void stopstartcbClick(Scene& scene);
 
 // Control writes: run the reaction only on a change.

@@ -6,6 +6,9 @@ namespace zephyra {
 struct Scene;
 
 void ShowShore1Click(Scene& scene);
+// Writes the note on the Controls page: in river mode it speaks of the current and the boat
+// where the captions say wind and plane. Before the first activation the note is not written.
+void writeNote(Scene& scene);
 void shoresbChange(Scene& scene);
 
 // Control write: clamp, and run the reaction only on a change.

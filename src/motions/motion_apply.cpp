@@ -44,6 +44,7 @@ void applyRecord(Scene& scene, const MotionRecord& record) {
 
     scene.showVectors = (record.options & 1) != 0;
     scene.showRiver = (record.options & 2) != 0;
+    writeNote(scene);
     scene.showDisplacement = (record.options & 4) != 0;
     ms1Click(scene, (record.options & unitsKmH) != 0 ? unitsKmH : unitsMS);
 

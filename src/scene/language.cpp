@@ -43,6 +43,12 @@ constexpr const char* wholeTexts[] = {
     QT_TRANSLATE_NOOP("Scene", "Plane: Velocity of plane relative to the air. (black)"),
     QT_TRANSLATE_NOOP("Scene", "Wind: Velocity of the air relative to the ground. (blue)"),
     groundVelocityNote,
+    QT_TRANSLATE_NOOP("Scene", "Plane: Velocity of the boat relative to the water. (black)"),
+    QT_TRANSLATE_NOOP("Scene", "Wind: Velocity of the current relative to the ground. (blue)"),
+    QT_TRANSLATE_NOOP("Scene", "The Ground Velocity (red) is not used in the calculation of the "
+                               "boat motion. It is a way to measure what the resultant vector "
+                               "should be. Only the current (Wind) and the boat (Plane) move the "
+                               "boat."),
     //: Title of the about box
     QT_TRANSLATE_NOOP("Scene", "Zephyra About"),
     QT_TRANSLATE_NOOP("Scene", "Product Name: Zephyra"),

@@ -4,28 +4,13 @@
 #include "flight/flight_clock.h"
 #include "ground_view/arrows.h"
 #include "ground_view/ground_view.h"
+#include "manipulation/river.h"
 #include "scene/platform.h"
 #include "scene/scene.h"
 #include "scene/version.h"
 #include "vectors/velocity_panel.h"
 
 namespace zephyra {
-
-namespace {
-
-QString noteText() {
-    const QChar cr(u'\r');
-    return QStringLiteral("Note: ") + cr +
-           QStringLiteral("Plane: Velocity of plane relative to the air. (black)") + cr +
-           QStringLiteral("Wind: Velocity of the air relative to the ground. (blue)") + cr +
-           QStringLiteral("The Ground Velocity (red) in the program is not used in the "
-                          "calculation of the plane motion.") +
-           QStringLiteral(" It is used as a way to measure what the resultant vector should be.") +
-           QStringLiteral(" The only vectors that affect the motion of the plane is the Wind and "
-                          "the Plane velocity.");
-}
-
-} // namespace
 
 void FormCreate(Scene& scene) {
     scene.distanceUnit = QStringLiteral(" m");
@@ -55,7 +40,7 @@ void FormActivate(Scene& scene, Platform& platform) {
     scene.aboutVersion = QStringLiteral("Version ") + QString::fromLatin1(programVersion);
     scene.aboutProductName = QStringLiteral("Product Name: Zephyra");
     platform.showAbout(scene);
-    scene.notelb.caption = noteText();
+    writeNote(scene);
     Showvectors1Click(scene);
     scene.notebookPage = 0;
 }

@@ -8,6 +8,7 @@
 #include "app/window_fixture.h"
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
+#include "manipulation/river.h"
 #include "scene/language.h"
 
 #include <QAbstractButton>
@@ -141,6 +142,7 @@ TEST_F(TranslatedLayout, BothPagesShowEveryCaptionWhole) {
     scene().showStartFinish = true;
     stopstartcbClick(scene());
     choose("ShowShore1");
+    setRiverWidth(scene(), 251); // the width then shows its unit
     choose("Showposition1");
     inEveryLanguage([&](const QString& language) {
         window.project();

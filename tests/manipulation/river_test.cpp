@@ -99,3 +99,16 @@ TEST(ShowRiverTest, RepaintsWithBanksAndTheWaterTileThenTheSkyAgain) {
     EXPECT_EQ(scene.waterim.pixel(bank), scene.aim.pixel(10, 5));
     EXPECT_EQ(scene.waterim.pixel(river), scene.aim.pixel(10, 59));
 }
+
+// In river mode the note speaks of the current and the boat; back on the sky it is as designed.
+TEST(ShowRiverTest, TheNoteSpeaksOfTheCurrentAndTheBoatOnTheRiver) {
+    Scene scene = startedScene();
+    const QString sky = scene.notelb.caption;
+    ShowShore1Click(scene);
+    EXPECT_TRUE(scene.notelb.caption.contains(
+        QStringLiteral("Plane: Velocity of the boat relative to the water. (black)")));
+    EXPECT_TRUE(scene.notelb.caption.contains(
+        QStringLiteral("Wind: Velocity of the current relative to the ground. (blue)")));
+    ShowShore1Click(scene);
+    EXPECT_EQ(scene.notelb.caption, sky);
+}
