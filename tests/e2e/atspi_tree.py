@@ -7,8 +7,8 @@ its own title. Prints the number of controls checked; exits 1 on the first pass 
 Usage: atspi_tree.py PASS-NAME [EXPECTED-NAME ...]
 Each EXPECTED-NAME must be among the showing controls (for example "Wind direction").
        atspi_tree.py --read PREFIX
-prints the first showing label whose text begins with PREFIX, and the description of the
-focused control (what a screen reader reads out).
+prints the first showing label or push button whose text begins with PREFIX, and the
+description of the focused control (what a screen reader reads out).
        atspi_tree.py --listen KEY ...
 presses the keys (xdotool) and prints each description and value change the program tells.
        atspi_tree.py --count SECONDS KEY ...
@@ -68,8 +68,8 @@ def walk(node, parents, found):
 
 
 def read(found, prefix):
-    labels = [n.get_name() for n, _ in found
-              if n.get_role() == R.LABEL and (n.get_name() or "").startswith(prefix)]
+    labels = [n.get_name() for n, _ in found if n.get_role() in (R.LABEL, R.PUSH_BUTTON)
+              and (n.get_name() or "").startswith(prefix)]
     # A tab bar keeps its current tab marked focused; the control with the focus is the other.
     focused = [n for n, _ in found if n.get_state_set().contains(Atspi.StateType.FOCUSED)]
     focused.sort(key=lambda n: n.get_role() == R.PAGE_TAB)
