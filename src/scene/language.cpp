@@ -22,6 +22,12 @@ constexpr const char* groundVelocityNote = QT_TRANSLATE_NOOP(
              "motion. It is used as a way to measure what the resultant vector should be. The only "
              "vectors that affect the motion of the plane is the Wind and the Plane velocity.");
 
+// The same on the river.
+constexpr const char* riverGroundVelocityNote = QT_TRANSLATE_NOOP(
+    "Scene", "The Ground Velocity (red) is not used in the calculation of the boat motion. It is a "
+             "way to measure what the resultant vector should be. Only the current (Wind) and the "
+             "boat (Plane) move the boat.");
+
 // Captions the scene holds whole, as the handlers set them.
 constexpr const char* wholeTexts[] = {
     //: The flight's button before the plane first flies; short, it is 75 pixels wide
@@ -45,10 +51,7 @@ constexpr const char* wholeTexts[] = {
     groundVelocityNote,
     QT_TRANSLATE_NOOP("Scene", "Plane: Velocity of the boat relative to the water. (black)"),
     QT_TRANSLATE_NOOP("Scene", "Wind: Velocity of the current relative to the ground. (blue)"),
-    QT_TRANSLATE_NOOP("Scene", "The Ground Velocity (red) is not used in the calculation of the "
-                               "boat motion. It is a way to measure what the resultant vector "
-                               "should be. Only the current (Wind) and the boat (Plane) move the "
-                               "boat."),
+    riverGroundVelocityNote,
     //: Title of the about box
     QT_TRANSLATE_NOOP("Scene", "Zephyra About"),
     QT_TRANSLATE_NOOP("Scene", "Product Name: Zephyra"),
