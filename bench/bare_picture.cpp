@@ -3,9 +3,13 @@
 // clock at every 20 ms tick and shown whole, in a window of the designed size holding nothing
 // else. Measured beside the whole program, it tells what share of the program's cost is the
 // picture itself and what is the rest of the window.
-// Usage: zephyra_bare_picture [--flight SECONDS] [Qt options]
+// With --scale, the picture is drawn sharp at that scale straight into the window, as the
+// program shows its ground view zoomed (full screen on 1920 x 1080 is about 1.943).
+// Usage: zephyra_bare_picture [--flight SECONDS] [--scale FACTOR] [Qt options]
 #include "flight/flight_clock.h"
+#include "ground_view/ground_view.h"
 #include "process_time.h"
+#include "scene/artwork.h"
 #include "scene/scene.h"
 #include "support/started_scene.h"
 
@@ -16,6 +20,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace zephyra;
@@ -24,16 +29,24 @@ namespace {
 
 class Picture : public QWidget {
 public:
-    explicit Picture(const QImage& image) : image_(image) { setAttribute(Qt::WA_OpaquePaintEvent); }
+    Picture(const Scene& scene, double scale)
+        : scene_(scene), scale_(scale), tile_(scale == 1.0 ? QImage() : skyTile(scale)) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        painter.drawImage(event->rect().topLeft(), image_, event->rect());
+        if (scale_ == 1.0)
+            painter.drawImage(event->rect().topLeft(), scene_.waterim, event->rect());
+        else
+            paintGroundViewAt(scene_, scale_, tile_, painter);
     }
 
 private:
-    const QImage& image_;
+    const Scene& scene_;
+    double scale_;
+    QImage tile_;
 };
 
 } // namespace
@@ -46,12 +59,21 @@ int main(int argc, char** argv) {
         at > 0 && at + 1 < args.size())
         flightMs = int(1000 * args.at(at + 1).toDouble());
 
+    double scale = 1.0;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--scale"));
+        at > 0 && at + 1 < args.size())
+        scale = args.at(at + 1).toDouble();
+
     Scene scene = startedScene();
     QWidget window;
-    window.resize(792, 565);
-    auto* picture = new Picture(scene.waterim);
+    window.resize(static_cast<int>(std::ceil(792 * scale)),
+                  static_cast<int>(std::ceil(565 * scale)));
+    auto* picture = new Picture(scene, scale);
     picture->setParent(&window);
-    picture->setGeometry(QRect(QPoint(waterimLeft, waterimTop), scene.waterim.size()));
+    picture->setGeometry(
+        QRect(QPoint(static_cast<int>(waterimLeft * scale), static_cast<int>(waterimTop * scale)),
+              QSize(static_cast<int>(std::ceil(scene.waterim.width() * scale)),
+                    static_cast<int>(std::ceil(scene.waterim.height() * scale)))));
     window.show();
 
     QTimer clock;

@@ -132,9 +132,8 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     waterim_->setFocusPolicy(Qt::TabFocus);
     waterim_->setAccessibleRole(QAccessible::Canvas);
     waterim_->installEventFilter(this);
-    waterim_->setRenderer([this](double scale, QImage& picture) {
-        const Scene& now = context_.scene;
-        paintGroundViewAt(now, scale, sharpTile(scale), picture);
+    waterim_->setRenderer([this](double scale, QPainter& canvas) {
+        paintGroundViewAt(context_.scene, scale, sharpTile(scale), canvas);
     });
     connect(waterim_, &PictureView::pressed, this, [this](QPoint at) {
         context_.run([&] { waterimMouseDown(context_.scene, at.x(), at.y()); });

@@ -226,6 +226,7 @@ void Trelativefrm::buildFullScreenExit() {
 
 void Trelativefrm::project() {
     ground_->project();
+    host_->settle();
     if (narrator_)
         narrator_->project(scene_);
     controls_->project();

@@ -85,22 +85,20 @@ void PictureView::refresh(bool wholly) {
 }
 
 void PictureView::paintSharp(QPainter& painter, double scale) {
-    if (sharpKey_ != image_->cacheKey() || sharpScale_ != scale || sharp_.isNull()) {
-        renderer_(scale, sharp_);
-        sharpKey_ = image_->cacheKey();
-        sharpScale_ = scale;
-    }
     // In device pixels: the sharp picture at the view's top-left corner, the window's colour
     // in what it leaves of the view's device pixels.
     const QRectF device = painter.deviceTransform().mapRect(QRectF(rect()));
-    painter.setWorldTransform(painter.deviceTransform().inverted());
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
     const QPoint origin(qRound(device.left()), qRound(device.top()));
     const QRect area(origin, QPoint(static_cast<int>(std::ceil(device.right())),
                                     static_cast<int>(std::ceil(device.bottom()))));
-    const QRect picture(origin, sharp_.size());
+    const QRect picture(origin, QSize(static_cast<int>(std::ceil(image_->width() * scale)),
+                                      static_cast<int>(std::ceil(image_->height() * scale))));
     for (const QRect& rest : QRegion(area) - QRegion(picture))
         painter.fillRect(rest, palette().window());
-    painter.drawImage(origin, sharp_);
+    painter.setClipRect(picture, Qt::IntersectClip);
+    painter.translate(origin);
+    renderer_(scale, painter);
 }
 
 void PictureView::paintEvent(QPaintEvent* event) {

@@ -4,6 +4,7 @@
 #include "app/pointer_widget.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
 
@@ -21,12 +22,11 @@ public:
     // is repainted wholly, without comparing.
     void refresh(bool wholly = false);
 
-    // Draws the picture anew at a scale (device pixels per designed pixel) into picture,
-    // which holds the last one drawn.
-    using Renderer = std::function<void(double scale, QImage& picture)>;
+    // Paints the picture anew at a scale (device pixels per designed pixel) onto canvas, whose
+    // unit is the device pixel and whose origin is the view's top-left corner.
+    using Renderer = std::function<void(double scale, QPainter& canvas)>;
     // Shown scaled (a zoomed window, a high-density screen), the view paints what renderer
-    // draws at the scale it is shown, not the picture made large; once per change of the
-    // picture or the scale.
+    // draws at the scale it is shown, not the picture made large.
     void setRenderer(Renderer renderer) { renderer_ = std::move(renderer); }
 
 protected:
@@ -38,9 +38,6 @@ private:
     QImage shown_;       // a private copy of what is on screen, to find the rectangle that changed
     bool stale_ = false; // shown_ fell behind while the picture was repainted wholly
     Renderer renderer_;
-    QImage sharp_; // the picture as renderer_ drew it for sharpKey_ at sharpScale_
-    qint64 sharpKey_ = 0;
-    double sharpScale_ = 0.0;
 
     void paintSharp(QPainter& painter, double scale);
 };

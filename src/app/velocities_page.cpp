@@ -201,8 +201,8 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
         const int tag = 2 * row.index + side;
         auto* button = new PictureView(&turnArrows_[static_cast<std::size_t>(tag)], page);
         button->setRenderer([colour = vectorParts[static_cast<std::size_t>(row.index)].colour,
-                             side](double scale, QImage& picture) {
-            picture = turnArrow(colour, side == 1, scale);
+                             side](double scale, QPainter& canvas) {
+            canvas.drawImage(0, 0, turnArrow(colour, side == 1, scale));
         });
         place(button, row.turn[static_cast<std::size_t>(side)], {left, row.top, 17, 17});
         setTranslatedName(button, row.turnNames[static_cast<std::size_t>(side)]);
@@ -225,11 +225,12 @@ void VelocitiesPage::buildVector(const VectorRow& row, QWidget* page) {
     };
     turnButton(0, 23);
     vector.dial = new PictureView(&(scene.*row.picture), page);
-    vector.dial->setRenderer([this, &row](double scale, QImage& picture) {
+    vector.dial->setRenderer([this, &row](double scale, QPainter& canvas) {
         const Scene& now = context_.scene;
-        picture =
-            dialAt((now.*row.picture).size(),
-                   vectorParts[static_cast<std::size_t>(row.index)].colour, now.*row.angle, scale);
+        canvas.drawImage(0, 0,
+                         dialAt((now.*row.picture).size(),
+                                vectorParts[static_cast<std::size_t>(row.index)].colour,
+                                now.*row.angle, scale));
     });
     place(vector.dial, row.dial, {40, row.top, dialSize, dialSize});
     setTranslatedName(vector.dial, row.dialName);

@@ -9,6 +9,8 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -20,6 +22,58 @@ namespace {
 
 // Below this the client area is past reading; the window may still be made that small.
 constexpr double smallestScale = 0.1;
+
+// Shows the client area scaled. It paints the window's colour only around the client area,
+// which paints all of its own, and keeps which part of the viewport it is painting.
+class ClientView : public QGraphicsView {
+public:
+    using QGraphicsView::QGraphicsView;
+
+    const QRegion& painting() const { return painting_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        painting_ = event->region();
+        QGraphicsView::paintEvent(event);
+    }
+
+    void drawBackground(QPainter* painter, const QRectF& /*exposed*/) override {
+        const QRectF client = viewportTransform().mapRect(sceneRect());
+        const QRect covered(QPoint(static_cast<int>(std::ceil(client.left())),
+                                   static_cast<int>(std::ceil(client.top()))),
+                            QPoint(static_cast<int>(std::floor(client.right())) - 1,
+                                   static_cast<int>(std::floor(client.bottom())) - 1));
+        painter->save();
+        painter->resetTransform();
+        for (const QRect& rest : painting_ - QRegion(covered))
+            painter->fillRect(rest, QColor::fromRgb(windowColour));
+        painter->restore();
+    }
+
+private:
+    QRegion painting_;
+};
+
+// Paints only the parts of the client area being painted, not the rectangle around them: the
+// ground view and a read-out changing together would otherwise repaint every control between.
+class ClientProxy : public QGraphicsProxyWidget {
+public:
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* viewport) override {
+        const auto* view = viewport ? dynamic_cast<ClientView*>(viewport->parentWidget()) : nullptr;
+        if (!view || !widget()) {
+            QGraphicsProxyWidget::paint(painter, option, viewport);
+            return;
+        }
+        const QTransform toClient = (sceneTransform() * view->viewportTransform()).inverted();
+        QRegion parts;
+        for (const QRect& part : view->painting())
+            parts += toClient.mapRect(QRectF(part)).toAlignedRect();
+        parts &= widget()->rect();
+        if (widget()->isVisible() && !parts.isEmpty())
+            widget()->render(painter, parts.boundingRect().topLeft(), parts);
+    }
+};
 
 } // namespace
 
@@ -84,17 +138,21 @@ QRect shownOnScreen(const QWidget* widget) {
 
 ZoomHost::ZoomHost(QWidget* client, QWidget* parent)
     : QWidget(parent), client_(client), stage_(new QGraphicsScene(this)),
-      view_(new QGraphicsView(stage_, this)) {
+      view_(new ClientView(stage_, this)) {
     setObjectName(QStringLiteral("zoomHost"));
     client_->setParent(this);
     stage_->setSceneRect(QRectF(QPointF(0, 0), QSizeF(designedClient)));
-    stage_->setBackgroundBrush(QColor::fromRgb(windowColour));
     view_->setObjectName(QStringLiteral("zoomView"));
     view_->setFrameShape(QFrame::NoFrame);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setAlignment(Qt::AlignCenter);
     view_->setFocusPolicy(Qt::StrongFocus);
+    view_->setOptimizationFlags(QGraphicsView::DontSavePainterState |
+                                QGraphicsView::DontAdjustForAntialiasing);
+    // The view paints every pixel of it: nothing behind it is painted first.
+    view_->viewport()->setAutoFillBackground(false);
+    view_->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     view_->hide();
     client_->installEventFilter(this);
 }
@@ -115,6 +173,13 @@ void ZoomHost::keepFocusShown() {
             next->setFocus(Qt::TabFocusReason);
             return;
         }
+}
+
+void ZoomHost::settle() {
+    if (!proxy_)
+        return;
+    QCoreApplication::sendPostedEvents(client_, QEvent::UpdateRequest);
+    QCoreApplication::sendPostedEvents(stage_, QEvent::MetaCall);
 }
 
 bool ZoomHost::eventFilter(QObject* watched, QEvent* event) {
@@ -171,7 +236,9 @@ void ZoomHost::showAt(double scale) {
     } else {
         if (!proxy_) {
             client_->setParent(nullptr);
-            proxy_ = stage_->addWidget(client_);
+            proxy_ = new ClientProxy;
+            proxy_->setWidget(client_);
+            stage_->addItem(proxy_);
             client_->show();
         }
         view_->setGeometry(rect());

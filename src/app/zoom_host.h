@@ -51,6 +51,11 @@ public:
     // focus); the focus goes on to the next control, as at scale 1.
     void keepFocusShown();
 
+    // Shown scaled, what the client repainted so far reaches the view now, as an area of its
+    // own: what repaints after it (the read-outs beside a moving ground view) is then painted
+    // apart from it, not with the whole rectangle around both.
+    void settle();
+
 Q_SIGNALS:
     void scaleChanged(double scale);
 

@@ -87,9 +87,9 @@ void paintGroundView(Scene& scene, QPainter& canvas, const QImage& tile, QPointF
         canvas.fillRect(scene.waterim.rect(), Qt::white);
     // The tiles are copied whole, each at the device pixel where its corner falls: a plain
     // copy of the tile drawn at the canvas's scale, not a scaled drawing.
-    const QTransform toDevice = canvas.transform();
+    const QTransform toDevice = canvas.deviceTransform();
     canvas.save();
-    canvas.resetTransform();
+    canvas.setWorldTransform(toDevice.inverted() * canvas.worldTransform());
     for (const QRect& rect :
          tileRects(scene.windShiftX, scene.windShiftY, scene.airim.size(), scene.waterim.size()))
         canvas.drawImage(toDevice.map(rect.topLeft()), tile);
@@ -116,22 +116,21 @@ void airbtClick(Scene& scene) {
 }
 
 QImage groundViewAt(const Scene& scene, double scale, const QImage& tile) {
-    QImage picture;
-    paintGroundViewAt(scene, scale, tile, picture);
+    const QSize designed = scene.waterim.size();
+    QImage picture(static_cast<int>(std::ceil(designed.width() * scale)),
+                   static_cast<int>(std::ceil(designed.height() * scale)), QImage::Format_RGB32);
+    QPainter canvas(&picture);
+    paintGroundViewAt(scene, scale, tile, canvas);
     return picture;
 }
 
-void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QImage& picture) {
-    const QSize designed = scene.waterim.size();
-    const QSize size(static_cast<int>(std::ceil(designed.width() * scale)),
-                     static_cast<int>(std::ceil(designed.height() * scale)));
-    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
-        picture = QImage(size, QImage::Format_RGB32);
-    QPainter canvas(&picture);
+void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QPainter& canvas) {
+    canvas.save();
     canvas.scale(scale, scale);
     // Painting writes what it drew back to the scene (the strokes): a copy takes it.
     Scene drawn = scene;
     paintGroundView(drawn, canvas, tile, scale == 1.0 ? QPointF() : QPointF(0.5, 0.5));
+    canvas.restore();
 }
 
 void recordPath(Scene& scene) {

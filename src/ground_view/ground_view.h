@@ -17,9 +17,10 @@ void ShowPath1Click(Scene& scene);
 // its figures rasterised at that resolution; tile is the air picture at that scale. At an
 // integer scale a 1-pixel line of the design is scale pixels wide, where it was.
 QImage groundViewAt(const Scene& scene, double scale, const QImage& tile);
-// The same into picture, which keeps its memory when it has the size already (in flight, a
-// full-screen picture at every tick).
-void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QImage& picture);
+// The same onto canvas, whose unit is the device pixel and whose origin is the view's corner:
+// shown scaled, the view is drawn straight where it is shown (in flight, a full-screen picture
+// at every tick), without a picture between.
+void paintGroundViewAt(const Scene& scene, double scale, const QImage& tile, QPainter& canvas);
 void drawplanebtClick(Scene& scene, QPainter& canvas);
 void walkbtClick(Scene& scene, QPainter& canvas);
 // Course angle and the course label from the markers' corners (both markers are the same size).

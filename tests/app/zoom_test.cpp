@@ -3,6 +3,9 @@
 // input through the scaled view landing on the same designed pixels.
 #include "app/window_fixture.h"
 #include "app/zoom_host.h"
+#include "ground_view/ground_view.h"
+#include "scene/artwork.h"
+#include "scene/scene.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -90,6 +93,31 @@ TEST_F(Zoomed, ShowsTheDesignedClientAreaTwiceAsLargeCentredAndBackAtActualSize)
     EXPECT_EQ(client->pos(), QPoint(0, 0));
     EXPECT_FALSE(view->isVisible());
     EXPECT_NE(find("planeshm"), nullptr); // a child of the window again
+}
+
+TEST_F(Zoomed, TheGroundViewIsShownAsItsSharpPictureAndTheMarginsInTheWindowsColour) {
+    window.resize(window.designedSize(2.0) + QSize(100, 0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->clientRect().x() == 50; }, 5000));
+    const QImage shownView =
+        view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shownView.pixel(20, 300), zephyra::windowColour | 0xff000000u);
+    EXPECT_EQ(shownView.pixel(shownView.width() - 20, 300), zephyra::windowColour | 0xff000000u);
+
+    QWidget* ground = inClient("waterim");
+    const QImage sharp = zephyra::groundViewAt(window.scene(), 2.0, zephyra::skyTile(2.0));
+    const QPoint origin = shown(ground, {0, 0});
+    // What lies over the ground view (the arrows' handles) is left out.
+    QRegion covered;
+    for (const QWidget* above : ground->parentWidget()->findChildren<QWidget*>())
+        if (above != ground && above->isVisible())
+            covered += QRect(shown(const_cast<QWidget*>(above), {0, 0}), above->size() * 2);
+    int differing = 0;
+    for (int y = 0; y < sharp.height(); ++y)
+        for (int x = 0; x < sharp.width(); ++x)
+            if (!covered.contains(origin + QPoint(x, y)) &&
+                shownView.pixel(origin + QPoint(x, y)) != sharp.pixel(x, y))
+                ++differing;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(Zoomed, ADragOfDevicePixelsMovesByHalfAsManyDesignedPixelsAndJoinsAsAtZoomOne) {
