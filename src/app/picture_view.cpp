@@ -57,7 +57,15 @@ void copyRect(const QImage& picture, const QRect& rect, QImage& copy) {
 
 PictureView::PictureView(const QImage* image, QWidget* parent)
     : PointerWidget(parent), image_(image), shownKey_(image->cacheKey()), shown_(image->copy()) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::showEvent(QShowEvent* event) {
+    // On a fractional scale Qt rounds a widget's device rectangle and what its parent paints
+    // around it apart, and a row or column of device pixels can fall between the two: there the
+    // parent paints under the view too, so that no pixel is left as it was.
+    const double ratio = devicePixelRatioF();
+    setAttribute(Qt::WA_OpaquePaintEvent, ratio == std::floor(ratio));
+    PointerWidget::showEvent(event);
 }
 
 void PictureView::refresh(bool wholly) {

@@ -11,7 +11,8 @@
 namespace zephyra {
 
 // Shows a picture held elsewhere (the scene or the window) at its top-left corner and reports
-// the mouse in its own coordinates. It covers itself wholly, so nothing behind it repaints.
+// the mouse in its own coordinates. It covers itself wholly, so nothing behind it repaints
+// (on an integer scale).
 class PictureView : public PointerWidget {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     const QImage* image_;

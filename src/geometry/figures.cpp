@@ -3,6 +3,8 @@
 
 #include "scene/pixels.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -53,6 +55,13 @@ std::array<QLine, 2> cross(QPoint c) {
 }
 
 } // namespace
+
+QPen wholePixelPen(const QPainter& canvas, const QColor& colour, int width, Qt::PenCapStyle cap,
+                   Qt::PenJoinStyle join) {
+    const double scale = canvas.deviceTransform().m11();
+    const double device = std::max(1.0, std::round(width * scale));
+    return {colour, scale == 1.0 ? width : device / scale, Qt::SolidLine, cap, join};
+}
 
 QRect boxInside(const Corners& corners) {
     const auto [a, b] = corners;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLine>
+#include <QPen>
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
@@ -11,10 +12,18 @@
 #include <utility>
 #include <vector>
 
+class QPainter;
+
 namespace zephyra {
 
 // Two opposite corners of a box in either order; the right and bottom edges lie outside it.
 using Corners = std::pair<QPoint, QPoint>;
+
+// A pen of a designed width that draws lines a whole number of canvas device pixels wide: at
+// every integer scale the designed width times the scale, between them the nearest whole
+// number, so that lines of equal width in the design stay equal on a fractional scale.
+QPen wholePixelPen(const QPainter& canvas, const QColor& colour, int width,
+                   Qt::PenCapStyle cap = Qt::SquareCap, Qt::PenJoinStyle join = Qt::BevelJoin);
 
 // The rectangle to hand QPainter (1-px pen, no antialiasing) so that an ellipse or rectangle
 // fills exactly the box spanned by the corners: QPainter paints the outline one pixel past

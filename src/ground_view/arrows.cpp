@@ -2,6 +2,7 @@
 #include "ground_view/arrows.h"
 
 #include "geometry/arrow_geometry.h"
+#include "geometry/figures.h"
 #include "ground_view/ground_view.h"
 #include "scene/pixels.h"
 #include "scene/scene.h"
@@ -21,7 +22,7 @@ void drawvectorbtClick(Scene& scene, QPainter& canvas) {
     const double k = arrowFactor(scene);
     canvas.setRenderHint(QPainter::Antialiasing, false);
     for (const VectorParts& parts : vectorParts) {
-        canvas.setPen(QPen(QColor(parts.colour), 2));
+        canvas.setPen(wholePixelPen(canvas, QColor(parts.colour), 2));
         const ArrowStrokes arrow =
             arrowStrokes(pictureCentre(scene.*parts.middle), (scene.*parts.speedBar).position,
                          scene.*parts.angle, k);
@@ -29,7 +30,7 @@ void drawvectorbtClick(Scene& scene, QPainter& canvas) {
         canvas.drawLine(arrow.head[0]);
         canvas.drawLine(arrow.head[1]);
     }
-    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setPen(wholePixelPen(canvas, Qt::black, 1));
 }
 
 void Showvectors1Click(Scene& scene) {

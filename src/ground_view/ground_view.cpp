@@ -25,20 +25,20 @@ const QColor courseGreen(0, 128, 0);
 const QColor courseRed(255, 0, 0);
 
 // Wide lines end round, as the designed drawing's pens do.
-QPen coursePen(const QColor& colour) {
-    return {colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
+QPen coursePen(const QPainter& canvas, const QColor& colour) {
+    return wholePixelPen(canvas, colour, 2, Qt::RoundCap, Qt::RoundJoin);
 }
 
 void drawCourse(const Scene& scene, QPainter& canvas) {
     const CourseFigure course =
         courseFigure(pictureCentre(scene.Startsh), pictureCentre(scene.stopsh));
-    canvas.setPen(coursePen(courseYellow));
+    canvas.setPen(coursePen(canvas, courseYellow));
     canvas.drawLine(course.line);
-    canvas.setPen(coursePen(courseGreen));
+    canvas.setPen(coursePen(canvas, courseGreen));
     canvas.drawLines(course.startCross.data(), static_cast<int>(course.startCross.size()));
-    canvas.setPen(coursePen(courseRed));
+    canvas.setPen(coursePen(canvas, courseRed));
     canvas.drawLines(course.finishCross.data(), static_cast<int>(course.finishCross.size()));
-    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setPen(wholePixelPen(canvas, Qt::black, 1));
 }
 
 // A colour that reads on the sky, its clouds and the water.
@@ -49,9 +49,9 @@ void drawPath(const Scene& scene, QPainter& canvas) {
     track << pictureCentre(scene.planesh);
     for (const QPoint& point : scene.path)
         track << point;
-    canvas.setPen(coursePen(pathOrange));
+    canvas.setPen(coursePen(canvas, pathOrange));
     canvas.drawPolyline(track);
-    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setPen(wholePixelPen(canvas, Qt::black, 1));
 }
 
 // QPainter's 1-px outline leaves out the last pixel of some edges, so a vertex can go
@@ -80,7 +80,7 @@ namespace {
 // figures are moved by oddPenShift so that they cover the same pixels, made large.
 void paintGroundView(Scene& scene, QPainter& canvas, const QImage& tile, QPointF oddPenShift) {
     canvas.setRenderHint(QPainter::Antialiasing, false);
-    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setPen(wholePixelPen(canvas, Qt::black, 1));
     canvas.setBrush(Qt::white);
 
     if (tile.isNull())

@@ -2,6 +2,7 @@
 #include "ground_view/shore.h"
 
 #include "geometry/banks.h"
+#include "geometry/figures.h"
 #include "scene/scene.h"
 
 #include <QPainter>
@@ -10,7 +11,7 @@ namespace zephyra {
 
 void plotshorebtClick(Scene& scene, QPainter& canvas) {
     canvas.setRenderHint(QPainter::Antialiasing, false);
-    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setPen(wholePixelPen(canvas, Qt::black, 1));
     canvas.setBrush(QColor(bankColour));
     for (const QRect& bank : bankRects(scene.shoresb.position))
         // A 1 px outline adds one pixel to the right and bottom of the rectangle drawn.

@@ -18,7 +18,7 @@ void paintDial(QPainter& canvas, QSize size, const QColor& colour, double angle)
     const int cx = size.width() / 2;
     const int cy = size.height() / 2;
     canvas.setRenderHint(QPainter::Antialiasing, false);
-    canvas.setPen(QPen(colour, 1));
+    canvas.setPen(wholePixelPen(canvas, colour, 1));
     canvas.setBrush(Qt::white);
     canvas.drawRect(boxInside({QPoint(0, 0), QPoint(size.width(), size.height())}));
     canvas.drawEllipse(boxInside(
