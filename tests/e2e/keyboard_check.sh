@@ -20,21 +20,8 @@ trap cleanup EXIT
 start_accessibility_bus "$bus_dir"
 
 export LSAN_OPTIONS="suppressions=$here/lsan.supp"
-# Qt finds the accessibility bus through the session bus; told its address, it races it.
-env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$out/zephyra.log" 2>&1 &
-pid=$!
-pids+=("$pid")
-
-main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
-about=$(wait_window '^Zephyra About$') || fail "the about box did not appear"
-sleep 0.3
-xdotool windowfocus --sync "$about"
-xdotool key Escape
-sleep 0.5
-xdotool search --onlyvisible --name '^Zephyra About$' >/dev/null 2>&1 && fail "Escape did not close the about box"
-xdotool windowfocus --sync "$main"
+start_on_accessibility_bus "$out/zephyra.log" "Zephyra About" "$binary"
 import -window "$main" "$out/k00-started.png"
-menu=$(($(identify -format "%h" "$out/k00-started.png") - 546))
 
 keys() { xdotool key --delay 30 "$@"; sleep 0.3; }
 # Presses key $2 $1 times.
@@ -165,17 +152,7 @@ kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
 
 # 8. Once more in German: the read-outs with its compass letters and decimal comma, then English
 #    from the Language menu, live.
-env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" --language de \
-    >"$out/zephyra-de.log" 2>&1 &
-pid=$!
-pids+=("$pid")
-main=$(wait_window '^Zephyra$') || fail "the main window did not appear in German"
-about=$(wait_window '^Über Zephyra$') || fail "the German about box did not appear"
-sleep 0.3
-xdotool windowfocus --sync "$about"
-xdotool key Escape
-sleep 0.5
-xdotool windowfocus --sync "$main"
+start_on_accessibility_bus "$out/zephyra-de.log" "Über Zephyra" "$binary" --language de
 keys alt+g # the "&Geschwindigkeiten" page
 german=$(read_label "Wind:")
 shot k10-german.png

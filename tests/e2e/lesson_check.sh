@@ -21,16 +21,8 @@ trap cleanup EXIT
 start_accessibility_bus "$bus_dir"
 
 export LSAN_OPTIONS="suppressions=$here/lsan.supp"
-env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$out/zephyra.log" 2>&1 &
-pids+=($!)
-main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
-about=$(wait_window '^Zephyra About$') || fail "the about box did not appear"
-xdotool windowfocus --sync "$about"
-xdotool key Escape
-sleep 0.5
-xdotool windowfocus --sync "$main"
+start_on_accessibility_bus "$out/zephyra.log" "Zephyra About" "$binary"
 import -window "$main" "$out/l00-started.png"
-menu=$(($(identify -format "%h" "$out/l00-started.png") - 546))
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.5; }
 read_text() { /usr/bin/python3 "$here/atspi_tree.py" --read "$1" | sed -n 1p; }

@@ -29,3 +29,27 @@ start_accessibility_bus() {
     pids+=($!)
     sleep 0.5
 }
+
+# Starts the program $3 (options after it) on the accessibility bus, its output in $1, closes
+# its about box (titled $2) by Escape and gives its window the focus. Sets pid, main (the
+# window's id) and menu (the menu bar's height); appends pid to the caller's pids array. Calls
+# the caller's fail when a window does not come or go.
+start_on_accessibility_bus() {
+    local log=$1 title=$2 about
+    shift 2
+    # Qt finds the accessibility bus through the session bus; told its address, it races it.
+    env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" >"$log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    main=$(wait_window '^Zephyra$') || fail "the main window did not appear"
+    about=$(wait_window "^$title\$") || fail "the about box '$title' did not appear"
+    sleep 0.3
+    xdotool windowfocus --sync "$about"
+    xdotool key Escape
+    sleep 0.5
+    xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 &&
+        fail "Escape did not close the about box '$title'"
+    xdotool windowfocus --sync "$main"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    menu=$((HEIGHT - 546))
+}
