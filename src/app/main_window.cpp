@@ -225,6 +225,9 @@ void Trelativefrm::buildFullScreenExit() {
 }
 
 void Trelativefrm::project() {
+    // Shown scaled, the ground view and the read-outs are painted as areas of their own: the
+    // ground view now, the rest at the end, before the next step can join it to the next
+    // ground view.
     ground_->project();
     host_->settle();
     if (narrator_)
@@ -245,6 +248,7 @@ void Trelativefrm::project() {
     if (leaveFullScreen_->isEnabled() != leaves)
         leaveFullScreen_->setEnabled(leaves);
     host_->keepFocusShown();
+    host_->settle();
     setTimerRunning(windtr_, scene_.running);
     setTimerRunning(angletr_, scene_.angletrEnabled);
 }

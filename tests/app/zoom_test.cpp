@@ -13,6 +13,9 @@
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
+
+#include <map>
 
 namespace {
 
@@ -118,6 +121,34 @@ TEST_F(Zoomed, TheGroundViewIsShownAsItsSharpPictureAndTheMarginsInTheWindowsCol
                 shownView.pixel(origin + QPoint(x, y)) != sharp.pixel(x, y))
                 ++differing;
     EXPECT_EQ(differing, 0);
+}
+
+// Counts the paint events of the widgets it watches.
+struct Paints : QObject {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count[watched];
+        return false;
+    }
+    std::map<QObject*, int> count;
+};
+
+TEST_F(Zoomed, InFlightTheGroundViewAndReadOutsRepaintButNotTheControlsBetweenThem) {
+    Paints paints;
+    QWidget* ground = inClient("waterim");
+    QWidget* reset = inClient("resetbt1");
+    QWidget* tabs = client->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    for (QWidget* watched : {ground, reset, tabs})
+        watched->installEventFilter(&paints);
+    QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.scene().tsb.position > 4; }, 5000));
+    paints.count.clear();
+    const int from = window.scene().tsb.position;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.scene().tsb.position > from + 10; }, 5000));
+    EXPECT_GT(paints.count[ground], 0);
+    EXPECT_EQ(paints.count[reset], 0);
+    EXPECT_EQ(paints.count[tabs], 0);
 }
 
 TEST_F(Zoomed, ADragOfDevicePixelsMovesByHalfAsManyDesignedPixelsAndJoinsAsAtZoomOne) {
