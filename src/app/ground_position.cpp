@@ -11,6 +11,9 @@
 #include "scene/artwork.h"
 #include "scene/language.h"
 
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QKeyEvent>
 
@@ -33,6 +36,16 @@ QString wind(const Scene& scene) {
 }
 QString plane(const Scene& scene) {
     return spoken(localised(scene.planelb.caption));
+}
+
+// Device pixels per designed pixel where widget is shown: the zoom of the client area it lies
+// in times the pixel ratio of the screen.
+double deviceScale(const QWidget* widget) {
+    const QGraphicsProxyWidget* proxy = widget->window()->graphicsProxyWidget();
+    if (!proxy || !proxy->scene() || proxy->scene()->views().isEmpty())
+        return widget->devicePixelRatioF();
+    const QGraphicsView* view = proxy->scene()->views().constFirst();
+    return (proxy->sceneTransform() * view->viewportTransform()).m11() * view->devicePixelRatioF();
 }
 
 } // namespace
@@ -142,8 +155,11 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     connect(waterim_, &PictureView::moved, this, [this](QPoint at) {
         context_.run([&] { waterimMouseMove(context_.scene, at.x(), at.y()); });
     });
-    connect(waterim_, &PictureView::released, this,
-            [this] { context_.run([&] { windimMouseUp(context_.scene, context_.platform); }); });
+    connect(waterim_, &PictureView::released, this, [this] {
+        const double scale = deviceScale(waterim_);
+        context_.run(
+            [&] { windimMouseUp(context_.scene, context_.platform, scale, sharpTile(scale)); });
+    });
 
     for (const ShapeRow& row : shapeRows)
         buildShape(row, box);
@@ -245,7 +261,8 @@ void GroundPosition::buildTileHolders(QWidget* client) {
 bool GroundPosition::eventFilter(QObject* watched, QEvent* event) {
     if (watched == waterim_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        copyGroundView(context_.scene, context_.platform);
+        const double scale = deviceScale(waterim_);
+        copyGroundView(context_.scene, context_.platform, scale, sharpTile(scale));
         return true;
     }
     return false;
