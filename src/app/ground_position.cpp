@@ -4,6 +4,7 @@
 #include "app/picture_view.h"
 #include "app/scene_description.h"
 #include "app/shape_view.h"
+#include "app/shown.h"
 #include "app/translated.h"
 #include "ground_view/ground_view.h"
 #include "manipulation/copy_selection.h"
@@ -11,9 +12,6 @@
 #include "scene/artwork.h"
 #include "scene/language.h"
 
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QGroupBox>
 #include <QKeyEvent>
 
@@ -41,11 +39,7 @@ QString plane(const Scene& scene) {
 // Device pixels per designed pixel where widget is shown: the zoom of the client area it lies
 // in times the pixel ratio of the screen.
 double deviceScale(const QWidget* widget) {
-    const QGraphicsProxyWidget* proxy = widget->window()->graphicsProxyWidget();
-    if (!proxy || !proxy->scene() || proxy->scene()->views().isEmpty())
-        return widget->devicePixelRatioF();
-    const QGraphicsView* view = proxy->scene()->views().constFirst();
-    return (proxy->sceneTransform() * view->viewportTransform()).m11() * view->devicePixelRatioF();
+    return shownZoom(widget) * widget->devicePixelRatioF();
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 
 namespace {
 
@@ -264,6 +265,38 @@ TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientArea
     EXPECT_EQ(file->style(), designed);
     EXPECT_EQ(bar->font(), QApplication::font(bar));
     EXPECT_EQ(window.height(), bar->height() + 546);
+}
+
+} // namespace
+namespace {
+
+TEST_F(Zoomed, QtsOwnControlsAndTheNotebooksTabsTellAssistiveToolsWhereTheyAreSeen) {
+    // Where the view shows the rectangle rect of widget, on the screen.
+    const auto seen = [&](QWidget* widget, const QRect& rect) {
+        return QRect(view->viewport()->mapToGlobal(shown(widget, rect.topLeft())), rect.size() * 2);
+    };
+    for (const char* name : {"timerbt", "timelb", "GroupBox1", "TabbedNotebook1"}) {
+        QWidget* widget = inClient(name);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->rect(),
+                  seen(widget, widget->rect()))
+            << name;
+    }
+    auto* tabs = client->findChild<QTabBar*>();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+    QAccessibleInterface* velocities = bar->child(1);
+    EXPECT_EQ(velocities->text(QAccessible::Name), QStringLiteral("Velocities"));
+    EXPECT_EQ(velocities->rect(), seen(tabs, tabs->tabRect(1)));
+    EXPECT_EQ(bar->indexOfChild(velocities), 1);
+    const QPoint middle = velocities->rect().center();
+    EXPECT_EQ(bar->childAt(middle.x(), middle.y()), velocities);
+
+    // The same interfaces at the designed size.
+    choose("ActualSize1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->scale() == 1.0; }, 5000));
+    QWidget* start = inClient("timerbt");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(start)->rect(),
+              QRect(start->mapToGlobal(QPoint(0, 0)), start->size()));
+    EXPECT_EQ(velocities->rect().size(), tabs->tabRect(1).size());
 }
 
 } // namespace
