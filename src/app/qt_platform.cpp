@@ -46,8 +46,12 @@ std::unique_ptr<DesignedStyle> QtPlatform::zoomedStyle() const {
 namespace {
 
 void showZoomed(QWidget* box, DesignedStyle* style) {
-    if (style)
-        showScaled(box, style, style->scale());
+    if (!style)
+        return;
+    showScaled(box, style, style->scale());
+    // A box that sizes itself as it shows (a message box) takes its size then; a file dialog
+    // keeps the one it was made with, made large.
+    box->resize(box->size() * style->scale());
 }
 
 } // namespace

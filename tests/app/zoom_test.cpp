@@ -256,6 +256,7 @@ TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientArea
                              [&](QFileDialog& dialog) {
                                  EXPECT_DOUBLE_EQ(fontSize(dialog.font()),
                                                   2 * fontSize(QApplication::font(&dialog)));
+                                 EXPECT_EQ(dialog.size(), QFileDialog().size() * 2);
                              });
 
     // At the designed size the menus wear the designed font and style again.

@@ -98,16 +98,16 @@ copy_select() {
 # Size, and the options' scale back. At the designed size, one copy.
 copy_seen_and_designed() {
     if [ ${#options[@]} -eq 0 ]; then
-        copy_select "$@" "$5.png"
+        copy_select "$1" "$2" "$3" "$4" "$5.png"
         return
     fi
-    copy_select "$@" "$5-seen.png"
+    copy_select "$1" "$2" "$3" "$4" "$5-seen.png"
     local width=$WIDTH height=$HEIGHT
     keys ctrl+0
     measure
     [ "$WIDTH" -eq 792 ] && [ "$((HEIGHT - menu))" -eq 546 ] ||
         fail "Actual Size made the window $WIDTH x $((HEIGHT - menu)) below its menu bar"
-    copy_select "$@" "$5.png"
+    copy_select "$1" "$2" "$3" "$4" "$5.png"
     move_to 700 480
     if [ "${options[0]}" = --full-screen ]; then
         keys F11
