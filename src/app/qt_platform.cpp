@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 
 namespace zephyra {
@@ -52,6 +53,10 @@ void showZoomed(QWidget* box, DesignedStyle* style) {
     // A box that sizes itself as it shows (a message box) takes its size then; a file dialog
     // keeps the one it was made with, made large.
     box->resize(box->size() * style->scale());
+    // Columns made for the designed font (a file dialog's list) are made as large.
+    for (QHeaderView* header : box->findChildren<QHeaderView*>())
+        for (int section = 0; section < header->count(); ++section)
+            header->resizeSection(section, qRound(header->sectionSize(section) * style->scale()));
 }
 
 } // namespace
