@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_box.h"
 
+#include "app/designed_look.h"
 #include "scene/scene.h"
 
 #include <QGridLayout>
@@ -51,14 +52,8 @@ Taboutboxp::Taboutboxp(const QString& caption, const QString& productName, const
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     const auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
-    if (scale != 1.0) {
-        QFont large = font();
-        if (large.pixelSize() > 0)
-            large.setPixelSize(scaled(large.pixelSize()));
-        else
-            large.setPointSizeF(large.pointSizeF() * scale);
-        setFont(large);
-    }
+    if (scale != 1.0)
+        setFont(scaledFont(font(), scale));
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("ProgramIcon"));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/accessible_controls.h"
 
+#include "app/accessible_places.h"
 #include "app/pointer_widget.h"
 #include "app/slider_bar.h"
 #include "app/spoken_notice.h"
-#include "app/zoom_host.h"
 
 #include <QAccessibleWidget>
 
@@ -31,7 +31,6 @@ public:
 
     // The role is read each time: the window gives it after the widget is made.
     QAccessible::Role role() const override { return pointer()->accessibleRole(); }
-    QRect rect() const override { return shownOnScreen(widget()); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface && role() == QAccessible::Dial)
@@ -79,7 +78,6 @@ private:
 class AccessibleBar : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit AccessibleBar(SliderBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
-    QRect rect() const override { return shownOnScreen(widget()); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface)
@@ -152,6 +150,8 @@ QAccessibleInterface* pointerFactory(const QString& className, QObject* object) 
 void installAccessibleControls() {
     static const bool installed = [] {
         QAccessible::installFactory(pointerFactory);
+        // The last installed is asked first: it wraps what the others make.
+        QAccessible::installFactory(shownPlaceFactory);
         return true;
     }();
     (void)installed;

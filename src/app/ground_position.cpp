@@ -4,6 +4,7 @@
 #include "app/picture_view.h"
 #include "app/scene_description.h"
 #include "app/shape_view.h"
+#include "app/shown.h"
 #include "app/translated.h"
 #include "ground_view/ground_view.h"
 #include "manipulation/copy_selection.h"
@@ -33,6 +34,12 @@ QString wind(const Scene& scene) {
 }
 QString plane(const Scene& scene) {
     return spoken(localised(scene.planelb.caption));
+}
+
+// Device pixels per designed pixel where widget is shown: the zoom of the client area it lies
+// in times the pixel ratio of the screen.
+double deviceScale(const QWidget* widget) {
+    return shownZoom(widget) * widget->devicePixelRatioF();
 }
 
 } // namespace
@@ -141,8 +148,11 @@ GroundPosition::GroundPosition(WindowContext& context, QWidget* client)
     connect(waterim_, &PictureView::moved, this, [this](QPoint at) {
         context_.run([&] { waterimMouseMove(context_.scene, at.x(), at.y()); });
     });
-    connect(waterim_, &PictureView::released, this,
-            [this] { context_.run([&] { windimMouseUp(context_.scene, context_.platform); }); });
+    connect(waterim_, &PictureView::released, this, [this] {
+        const double scale = deviceScale(waterim_);
+        context_.run(
+            [&] { windimMouseUp(context_.scene, context_.platform, scale, sharpTile(scale)); });
+    });
 
     for (const ShapeRow& row : shapeRows)
         buildShape(row, box);
@@ -244,7 +254,8 @@ void GroundPosition::buildTileHolders(QWidget* client) {
 bool GroundPosition::eventFilter(QObject* watched, QEvent* event) {
     if (watched == waterim_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        copyGroundView(context_.scene, context_.platform);
+        const double scale = deviceScale(waterim_);
+        copyGroundView(context_.scene, context_.platform, scale, sharpTile(scale));
         return true;
     }
     return false;

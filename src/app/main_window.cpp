@@ -22,13 +22,15 @@
 #include "startup/startup.h"
 #include "vectors/velocity_panel.h"
 
+#include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -36,6 +38,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zephyra {
 
@@ -67,6 +70,7 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     auto* boxStyle = new DesignedStyle;
     boxStyle->setParent(this);
     context_.boxStyle = boxStyle;
+    boxStyle_ = boxStyle;
     QWidget* client = buildClient();
     ground_ = new GroundPosition(context_, client);
     panel1_ = new QWidget(client);
@@ -167,10 +171,46 @@ QSize Trelativefrm::availableSize() const {
     return shownOn->availableGeometry().size() - frame;
 }
 
+int Trelativefrm::menuBarHeight(double scale) const {
+    scale = boxScale(scale);
+    if (scale == (menuStyle_ ? menuStyle_->scale() : 1.0))
+        return menuBar()->sizeHint().height();
+    // Measured on a bar of the same titles, so the window's own stays as it is shown.
+    DesignedStyle style(scale);
+    QMenuBar probe;
+    probe.setStyle(&style);
+    probe.setFont(scaledFont(QApplication::font(&probe), scale));
+    for (const QAction* action : menuBar()->actions())
+        probe.addAction(action->text());
+    return probe.sizeHint().height();
+}
+
 QSize Trelativefrm::designedSize(double scale) const {
     return {qRound(designedClient.width() * scale),
-            static_cast<int>(std::ceil(designedClient.height() * scale)) +
-                menuBar()->sizeHint().height()};
+            static_cast<int>(std::ceil(designedClient.height() * scale)) + menuBarHeight(scale)};
+}
+
+double Trelativefrm::scaleFitting(QSize area, double most) const {
+    const auto fits = [&](double menuScale) {
+        const int below = std::max(1, area.height() - menuBarHeight(menuScale));
+        return std::min(most, fittingScale({area.width(), below}));
+    };
+    // The menu bar grows with the scale: a bar shown at the scale that leaves room for the bar
+    // at its designed size leaves a little less room, for a scale it surely fits.
+    return fits(fits(1.0));
+}
+
+void Trelativefrm::showMenusAt(double scale) {
+    scale = boxScale(scale);
+    if (scale == (menuStyle_ ? menuStyle_->scale() : 1.0))
+        return;
+    // The style shown so far lives until no menu wears it.
+    const std::unique_ptr<DesignedStyle> shown = std::move(menuStyle_);
+    if (scale != 1.0)
+        menuStyle_ = std::make_unique<DesignedStyle>(scale);
+    showScaled(menuBar(), menuStyle_ ? menuStyle_.get() : boxStyle_, scale);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        showScaled(menu, menuStyle_.get(), scale);
 }
 
 void Trelativefrm::zoomTo(int percent) {
@@ -180,10 +220,7 @@ void Trelativefrm::zoomTo(int percent) {
 }
 
 void Trelativefrm::zoomAtStart(int percent) {
-    const QSize available = availableSize();
-    const int above = menuBar()->sizeHint().height();
-    const double fits = fittingScale({available.width(), std::max(1, available.height() - above)});
-    resize(designedSize(std::min(percent / 100.0, fits)));
+    resize(designedSize(scaleFitting(availableSize(), percent / 100.0)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
         frame.moveCenter(screen->availableGeometry().center());
@@ -196,7 +233,11 @@ void Trelativefrm::zoom(int direction) {
         zoomTo(100);
         return;
     }
-    const std::vector<int> steps = zoomSteps(availableSize(), menuBar()->sizeHint().height());
+    const QSize available = availableSize();
+    std::vector<int> steps = zoomSteps(available, menuBarHeight(1.0));
+    // Those leave room for the menu bar at its designed size; shown larger it takes more.
+    while (steps.size() > 1 && designedSize(steps.back() / 100.0).height() > available.height())
+        steps.pop_back();
     if (const std::optional<int> next = nextZoomStep(steps, host_->scale(), direction))
         zoomTo(*next);
 }
@@ -317,6 +358,13 @@ void Trelativefrm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && leaveFullScreen_)
         project();
     QMainWindow::changeEvent(event);
+}
+
+void Trelativefrm::resizeEvent(QResizeEvent* event) {
+    showMenusAt(scaleFitting(event->size(), std::numeric_limits<double>::max()));
+    // The client area gets what the menu bar shown anew leaves, now rather than later.
+    layout()->activate();
+    QMainWindow::resizeEvent(event);
 }
 
 bool Trelativefrm::event(QEvent* event) {

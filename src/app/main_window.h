@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <optional>
 
 class QShortcut;
@@ -15,6 +16,7 @@ class QTimer;
 namespace zephyra {
 
 class ControlsPage;
+class DesignedStyle;
 class GroundPosition;
 class MainMenu;
 class MotionPanelView;
@@ -50,7 +52,7 @@ public:
     // prevention); start-up then runs all the same.
     static constexpr int startUpWaitMs = 1000;
 
-    // The window's size for the client area at scale, the menu bar above it.
+    // The window's size for the client area at scale, the menu bar above it shown at scale.
     QSize designedSize(double scale) const;
     // View menu: the next zoom step up (1) or down (-1), or the designed size (0); the window
     // takes that size, leaving full screen or maximised. Full screen on or off.
@@ -64,6 +66,8 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The menus are shown at the scale of the client area below them.
+    void resizeEvent(QResizeEvent* event) override;
     // Enter or Return presses the focused push button, as on any desktop.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -79,6 +83,12 @@ private:
     void zoomTo(int percent);
     // What the screen leaves for the window's inside, its frame taken off.
     QSize availableSize() const;
+    // The largest scale up to most at which the client area and the menu bar shown at that
+    // scale fit into area.
+    double scaleFitting(QSize area, double most) const;
+    // The menu bar's height shown at scale.
+    int menuBarHeight(double scale) const;
+    void showMenusAt(double scale);
 
     Scene scene_;
     Platform& platform_;
@@ -98,6 +108,8 @@ private:
     QTimer* windtr_ = nullptr;
     QTimer* angletr_ = nullptr;
     QShortcut* leaveFullScreen_ = nullptr;
+    QStyle* boxStyle_ = nullptr;
+    std::unique_ptr<DesignedStyle> menuStyle_; // the menus' style when they are scaled
 };
 
 } // namespace zephyra

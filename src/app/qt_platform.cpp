@@ -2,6 +2,7 @@
 #include "app/qt_platform.h"
 
 #include "app/about_box.h"
+#include "app/designed_look.h"
 #include "app/guide_location.h"
 #include "app/zoom_host.h"
 #include "scene/language.h"
@@ -11,6 +12,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 
 namespace zephyra {
@@ -37,17 +39,55 @@ double QtPlatform::zoomScale() const {
     return host ? host->scale() : 1.0;
 }
 
+std::unique_ptr<DesignedStyle> QtPlatform::zoomedStyle() const {
+    const double scale = boxScale(zoomScale());
+    return scale == 1.0 ? nullptr : std::make_unique<DesignedStyle>(scale);
+}
+
+namespace {
+
+void showZoomed(QWidget* box, DesignedStyle* style) {
+    if (!style)
+        return;
+    showScaled(box, style, style->scale());
+    // A box that sizes itself as it shows (a message box) takes its size then; a file dialog
+    // keeps the one it was made with, made large.
+    box->resize(box->size() * style->scale());
+    // Columns made for the designed font (a file dialog's list) are made as large.
+    for (QHeaderView* header : box->findChildren<QHeaderView*>())
+        for (int section = 0; section < header->count(); ++section)
+            header->resizeSection(section, qRound(header->sectionSize(section) * style->scale()));
+}
+
+} // namespace
+
+void QtPlatform::showBox(QMessageBox::Icon icon, const QString& message) {
+    const std::unique_ptr<DesignedStyle> style = zoomedStyle();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zephyra"), message, QMessageBox::NoButton,
+                    window_);
+    box.setDefaultButton(box.addButton(QMessageBox::Ok));
+    showZoomed(&box, style.get());
+    // The icon at the size of the box's style; the desktop may have no larger picture of it.
+    box.setIcon(icon);
+    const int iconSize = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    if (style && box.iconPixmap().width() < iconSize)
+        box.setIconPixmap(box.iconPixmap().scaled(iconSize, iconSize, Qt::KeepAspectRatio,
+                                                  Qt::SmoothTransformation));
+    box.exec();
+}
+
 void QtPlatform::showError(const QString& message) {
-    QMessageBox::critical(window_, QStringLiteral("Zephyra"), message);
+    showBox(QMessageBox::Critical, message);
 }
 
 void QtPlatform::showMessage(const QString& message) {
-    QMessageBox::information(window_, QStringLiteral("Zephyra"), message);
+    showBox(QMessageBox::Information, message);
 }
 
 std::optional<QString> QtPlatform::askFileName(bool save, const QString& folder,
                                                const QString& filter,
                                                const QString& defaultExtension) {
+    const std::unique_ptr<DesignedStyle> style = zoomedStyle();
     QFileDialog dialog(window_, QString(), folder, dialogFilter(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -57,6 +97,7 @@ std::optional<QString> QtPlatform::askFileName(bool save, const QString& folder,
     dialog.setDefaultSuffix(suffix);
     // Replacing a worksheet by a slip of the mouse loses it: the dialog asks first.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    showZoomed(&dialog, style.get());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

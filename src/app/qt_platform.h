@@ -3,9 +3,15 @@
 
 #include "scene/platform.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
 class QWidget;
 
 namespace zephyra {
+
+class DesignedStyle;
 
 // The platform as the desktop provides it: modal boxes and dialogs over the main window,
 // the system clipboard and the browser.
@@ -27,8 +33,12 @@ public:
 private:
     std::optional<QString> askFileName(bool save, const QString& folder, const QString& filter,
                                        const QString& defaultExtension);
+    void showBox(QMessageBox::Icon icon, const QString& message);
     // The scale the window shows its client area at, for its boxes.
     double zoomScale() const;
+    // The style of a box shown at that scale, kept while the box lives; none (the
+    // application's) at the designed size.
+    std::unique_ptr<DesignedStyle> zoomedStyle() const;
     QWidget* window_ = nullptr;
 };
 

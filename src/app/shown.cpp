@@ -7,6 +7,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +25,14 @@
 #include <algorithm>
 
 namespace zephyra {
+
+double shownZoom(const QWidget* widget) {
+    const QGraphicsProxyWidget* proxy = widget->window()->graphicsProxyWidget();
+    if (!proxy || !proxy->scene() || proxy->scene()->views().isEmpty())
+        return 1.0;
+    return (proxy->sceneTransform() * proxy->scene()->views().constFirst()->viewportTransform())
+        .m11();
+}
 
 void setShown(QWidget* widget, bool shown) {
     if (widget->isHidden() == shown)

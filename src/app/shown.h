@@ -27,6 +27,8 @@ namespace zephyra {
 // (numbers, checks, visibility), with what it last set where it may not (texts).
 
 void setShown(QWidget* widget, bool shown);
+// The zoom at which the client area holding widget is shown: 1 where it is not scaled.
+double shownZoom(const QWidget* widget);
 void setChecked(QAbstractButton* button, bool checked);
 // Sets the description assistive tools read for the control, when it changed.
 void describe(QWidget* widget, const QString& description);

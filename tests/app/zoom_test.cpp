@@ -256,3 +256,106 @@ TEST_F(Zoomed, AcceleratorsAnswerAsAtTheDesignedSize) {
 }
 
 } // namespace
+
+#include "app/designed_look.h"
+#include "app/qt_platform.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+// The font size of a widget in points, or in pixels where it has no point size.
+double fontSize(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
+}
+
+// Opens a modal box with open, and hands it to look at before it is closed.
+template <class Box>
+void lookAtModal(const std::function<void()>& open, const std::function<void(Box&)>& look) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = true;
+        look(*box);
+        box->reject();
+    });
+    open();
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientAreaItsRoom) {
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = find<QAction>("File1")->menu();
+    QStyle* designed = QApplication::style();
+    EXPECT_DOUBLE_EQ(fontSize(file->font()), 2 * fontSize(QApplication::font(file)));
+    EXPECT_DOUBLE_EQ(fontSize(bar->font()), 2 * fontSize(QApplication::font(bar)));
+    EXPECT_EQ(file->style()->pixelMetric(QStyle::PM_IndicatorWidth),
+              2 * designed->pixelMetric(QStyle::PM_IndicatorWidth));
+    EXPECT_EQ(file->style()->pixelMetric(QStyle::PM_SmallIconSize),
+              2 * designed->pixelMetric(QStyle::PM_SmallIconSize));
+    // The window was made for the menu bar shown at 2: the client area has its full height.
+    EXPECT_EQ(window.height(), bar->height() + 1092);
+    EXPECT_EQ(host->height(), 1092);
+
+    zephyra::QtPlatform desktop;
+    desktop.setWindow(&window);
+    lookAtModal<QMessageBox>(
+        [&] { desktop.showMessage(QStringLiteral("20.0 m/s")); },
+        [&](QMessageBox& box) {
+            EXPECT_DOUBLE_EQ(fontSize(box.font()), 2 * fontSize(QApplication::font(&box)));
+            EXPECT_EQ(box.iconPixmap().width(),
+                      2 * designed->pixelMetric(QStyle::PM_MessageBoxIconSize));
+        });
+    lookAtModal<QFileDialog>([&] { desktop.openFileName({}, QStringLiteral("*.rel"), {}); },
+                             [&](QFileDialog& dialog) {
+                                 EXPECT_DOUBLE_EQ(fontSize(dialog.font()),
+                                                  2 * fontSize(QApplication::font(&dialog)));
+                                 EXPECT_EQ(dialog.size(), QFileDialog().size() * 2);
+                             });
+
+    // At the designed size the menus wear the designed font and style again.
+    choose("ActualSize1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->scale() == 1.0; }, 5000));
+    EXPECT_EQ(file->font(), QApplication::font(file));
+    EXPECT_EQ(file->style(), designed);
+    EXPECT_EQ(bar->font(), QApplication::font(bar));
+    EXPECT_EQ(window.height(), bar->height() + 546);
+}
+
+} // namespace
+namespace {
+
+TEST_F(Zoomed, QtsOwnControlsAndTheNotebooksTabsTellAssistiveToolsWhereTheyAreSeen) {
+    // Where the view shows the rectangle rect of widget, on the screen.
+    const auto seen = [&](QWidget* widget, const QRect& rect) {
+        return QRect(view->viewport()->mapToGlobal(shown(widget, rect.topLeft())), rect.size() * 2);
+    };
+    for (const char* name : {"timerbt", "timelb", "GroupBox1", "TabbedNotebook1"}) {
+        QWidget* widget = inClient(name);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->rect(),
+                  seen(widget, widget->rect()))
+            << name;
+    }
+    auto* tabs = client->findChild<QTabBar*>();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+    QAccessibleInterface* velocities = bar->child(1);
+    EXPECT_EQ(velocities->text(QAccessible::Name), QStringLiteral("Velocities"));
+    EXPECT_EQ(velocities->rect(), seen(tabs, tabs->tabRect(1)));
+    EXPECT_EQ(bar->indexOfChild(velocities), 1);
+    const QPoint middle = velocities->rect().center();
+    EXPECT_EQ(bar->childAt(middle.x(), middle.y()), velocities);
+
+    // The same interfaces at the designed size.
+    choose("ActualSize1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->scale() == 1.0; }, 5000));
+    QWidget* start = inClient("timerbt");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(start)->rect(),
+              QRect(start->mapToGlobal(QPoint(0, 0)), start->size()));
+    EXPECT_EQ(velocities->rect().size(), tabs->tabRect(1).size());
+}
+
+} // namespace

@@ -9,6 +9,9 @@ Each EXPECTED-NAME must be among the showing controls (for example "Wind directi
        atspi_tree.py --read PREFIX
 prints the first showing label or push button whose text begins with PREFIX, and the
 description of the focused control (what a screen reader reads out).
+       atspi_tree.py --extents NAME ...
+prints where each named showing control is on the screen, as a screen magnifier reads it:
+one line "NAME X Y WIDTH HEIGHT" each; exits 1 when one is missing.
        atspi_tree.py --listen KEY ...
 presses the keys (xdotool) and prints each description and value change the program tells.
        atspi_tree.py --count SECONDS KEY ...
@@ -79,6 +82,16 @@ def read(found, prefix):
     return 0
 
 
+def extents(found, names):
+    for name in names:
+        nodes = [n for n, _ in found if n.get_name() == name and n.get_role() in CONTROLS]
+        if not nodes:
+            sys.exit(f"atspi: FAIL: no showing control named '{name}'")
+        box = nodes[0].get_extents(Atspi.CoordType.SCREEN)
+        print(name, box.x, box.y, box.width, box.height)
+    return 0
+
+
 def listen(keys):
     heard = []
 
@@ -144,6 +157,8 @@ def main():
     walk(app, [], found)
     if sys.argv[1] == "--read":
         return read(found, sys.argv[2])
+    if sys.argv[1] == "--extents":
+        return extents(found, sys.argv[2:])
     pass_name, expected = sys.argv[1], set(sys.argv[2:])
     faults, checked, names = [], 0, set()
     for node, parents in found:

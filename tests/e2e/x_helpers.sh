@@ -53,3 +53,10 @@ start_on_accessibility_bus() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
     menu=$((HEIGHT - 546))
 }
+
+# Prints the height of the menu bar in the screenshot $1 of the main window: it ends where the
+# window's right-most column meets the client area's pale yellow.
+menu_height() {
+    convert "$1" -crop "1x$(identify -format '%h' "$1")+$(($(identify -format '%w' "$1") - 1))+0" \
+        +repage txt:- | awk -F'[,:]' '/#FEFDC7/ && !found { print $2; found = 1 }'
+}

@@ -3,17 +3,19 @@
 # Runs inside a bare X server (no window manager) and drives Zephyra with real X input at one
 # scale: closes the about box with a click, joins the plane arrow to the wind arrow with two
 # drags, copies a selection, opens a question and moves the plane start by a key, copies again,
-# flies, and ends by Ctrl+Q. The copies are kept for zoom_compare.sh, which holds them against those made at the
-# designed size. Client-area points are designed pixels; each is clicked in the middle of the
-# device pixels that show it.
-# Usage: zoom_check.sh BINARY OUTDIR MENU_HEIGHT|designed [PROGRAM OPTIONS...]
-# ("designed": the window opens at its designed size and tells the menu bar's height.)
+# flies, and ends by Ctrl+Q. Each copy, taken as it is seen, has the selection's size at that
+# scale; after it, Actual Size (Ctrl+0) shows the same scene at the designed size, where it is
+# copied again for scripts/e2e to hold against the copies made at the designed size, and the
+# options' scale comes back (Ctrl+= steps, or F11). Client-area points are designed pixels;
+# each is clicked in the middle of the device pixels that show it.
+# Usage: zoom_check.sh BINARY OUTDIR [PROGRAM OPTIONS...]
+# (Without options the window opens at its designed size.)
 set -euo pipefail
 
 binary=$1
 out=$2
-menu=$3
-shift 3
+shift 2
+options=("$@")
 mkdir -p "$out"
 fail() { echo "e2e: FAIL: $(basename "$out"): $*" >&2; exit 1; }
 source "$(dirname "$0")/x_helpers.sh"
@@ -39,17 +41,25 @@ xdotool search --onlyvisible --name '^Zephyra About$' >/dev/null 2>&1 &&
     fail "a click did not close the about box"
 sleep 0.5
 
-# The client area fills what the menu bar leaves, scaled by one factor and centred.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-if [ "$menu" = designed ]; then
-    [ "$WIDTH" -eq 792 ] || fail "the window is $WIDTH wide, not its designed 792"
-    menu=$((HEIGHT - 546))
-    echo "$menu" >"$out/menu-height"
+# The client area fills what the menu bar, scaled with it, leaves, scaled by one factor and
+# centred.
+measure() {
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window "$main" "$out/measured.png"
+    menu=$(menu_height "$out/measured.png")
+    [ -n "$menu" ] || fail "no client area below the menu bar"
+    read -r scale left top < <(awk -v w="$WIDTH" -v h="$HEIGHT" -v m="$menu" 'BEGIN {
+        s = w / 792; if ((h - m) / 546 < s) s = (h - m) / 546
+        printf "%.9f %.3f %.3f\n", s, (w - 792 * s) / 2, m + (h - m - 546 * s) / 2 }')
+}
+measure
+echo "$menu" >"$out/menu-height"
+echo "e2e: $(basename "$out"): window ${WIDTH} x ${HEIGHT}, menu bar $menu high, client area at scale $scale"
+if [ ${#options[@]} -eq 0 ]; then
+    [ "$WIDTH" -eq 792 ] && [ "$((HEIGHT - menu))" -eq 546 ] ||
+        fail "the window is $WIDTH x $((HEIGHT - menu)) below its menu bar, not its designed 792 x 546"
 fi
-read -r scale left top < <(awk -v w="$WIDTH" -v h="$HEIGHT" -v m="$menu" 'BEGIN {
-    s = w / 792; if ((h - m) / 546 < s) s = (h - m) / 546
-    printf "%.6f %.3f %.3f\n", s, (w - 792 * s) / 2, m + (h - m - 546 * s) / 2 }')
-echo "e2e: $(basename "$out"): window ${WIDTH} x ${HEIGHT}, client area at scale $scale"
 # The device pixel of the main window in the middle of designed client pixel ($1, $2).
 device() { awk -v x="$1" -v y="$2" -v s="$scale" -v l="$left" -v t="$top" \
     'BEGIN { printf "%d %d\n", l + (x + 0.5) * s, t + (y + 0.5) * s }'; }
@@ -68,7 +78,8 @@ drag_from_to() {
 keys() { xdotool key --delay 30 "$@"; sleep 0.3; }
 shot() { import -window "$main" "$out/$1"; }
 # File > Copy Select, a selection dragged from bottom-right to top-left of client points
-# ($1, $2) to ($3, $4), Copy Select off again; the clipboard's picture goes to $5.
+# ($1, $2) to ($3, $4), Copy Select off again; the clipboard's picture goes to $5, which must
+# be the selection's size at the scale shown.
 copy_select() {
     click_at 700 480
     keys alt+f Down Down Down Down Return
@@ -77,6 +88,35 @@ copy_select() {
         fail "the clipboard holds no picture"
     click_at 700 480
     keys alt+f Down Down Down Down Return
+    local expected copied
+    expected=$(awk -v w=$(($3 - $1)) -v h=$(($4 - $2)) -v s="$scale" \
+        'BEGIN { printf "%dx%d\n", int(w * s + 0.5), int(h * s + 0.5) }')
+    copied=$(identify -format '%wx%h' "$out/$5")
+    [ "$copied" = "$expected" ] || fail "the copied selection $5 is $copied, expected $expected"
+}
+# The selection copied as seen ($5-seen.png), then at the designed size ($5.png) after Actual
+# Size, and the options' scale back. At the designed size, one copy.
+copy_seen_and_designed() {
+    if [ ${#options[@]} -eq 0 ]; then
+        copy_select "$1" "$2" "$3" "$4" "$5.png"
+        return
+    fi
+    copy_select "$1" "$2" "$3" "$4" "$5-seen.png"
+    local width=$WIDTH height=$HEIGHT
+    keys ctrl+0
+    measure
+    [ "$WIDTH" -eq 792 ] && [ "$((HEIGHT - menu))" -eq 546 ] ||
+        fail "Actual Size made the window $WIDTH x $((HEIGHT - menu)) below its menu bar"
+    copy_select "$1" "$2" "$3" "$4" "$5.png"
+    move_to 700 480
+    if [ "${options[0]}" = --full-screen ]; then
+        keys F11
+    else
+        for _ in $(seq $(((${options[1]} - 100) / 25))); do keys ctrl+equal; done
+    fi
+    measure
+    [ "$WIDTH" -eq "$width" ] && [ "$HEIGHT" -eq "$height" ] ||
+        fail "the window came back at $WIDTH x $HEIGHT, not $width x $height"
 }
 
 # 1. The plane arrow's middle (client 486, 299) drawn down, then carried so that its tail
@@ -84,9 +124,7 @@ copy_select() {
 drag_from_to 486 299 486 399
 drag_from_to 486 399 566 115
 shot 02-joined.png
-copy_select 405 76 575 146 03-joined-copy.png
-[ "$(identify -format '%wx%h' "$out/03-joined-copy.png")" = 170x70 ] ||
-    fail "the copied selection is $(identify -format '%wx%h' "$out/03-joined-copy.png"), expected 170x70"
+copy_seen_and_designed 405 76 575 146 03-joined-copy
 
 # 2. File > Questions > Introduction > Adding Vectors, Ok by Space (the focus goes back to the
 #    ground view), Tab to the plane start, Down: it moves, and zoom_compare.sh finds it where the
@@ -101,9 +139,7 @@ keys Down
 shot 05-key-step.png
 moved=$(compare -metric AE "$out/04-before-key.png" "$out/05-key-step.png" null: 2>&1 || true)
 [ "${moved%% *}" -gt 0 ] 2>/dev/null || fail "Down on the plane start changed nothing"
-copy_select 15 26 565 516 05-key-step-copy.png
-[ "$(identify -format '%wx%h' "$out/05-key-step-copy.png")" = 550x490 ] ||
-    fail "the copied selection is $(identify -format '%wx%h' "$out/05-key-step-copy.png"), expected 550x490"
+copy_seen_and_designed 15 26 565 516 05-key-step-copy
 
 # 3. "&Start" (client 643, 50) makes the sky move under the plane.
 shot 06-before-flight.png

@@ -2,8 +2,10 @@
 // The pictures drawn anew at a scale: the ground view (here with the river shown), the air
 // tiles, a dial, a turn arrow.
 #include "ground_view/ground_view.h"
+#include "manipulation/copy_selection.h"
 #include "manipulation/river.h"
 #include "scene/artwork.h"
+#include "support/fake_platform.h"
 #include "support/printers.h"
 #include "support/started_scene.h"
 #include "vectors/dial.h"
@@ -91,6 +93,33 @@ TEST(ScaledPictures, AtAFractionalScaleFillTheirWholeScaledSize) {
     const QColor corner = view.pixelColor(866, 778);
     EXPECT_TRUE(corner == QColor(0, 255, 255) || corner == QColor(Qt::white))
         << corner.name().toStdString();
+}
+
+TEST(ScaledPictures, ACopyTakesTheSelectionAsItIsSeenAndTheDesignedPixelsAtScaleOne) {
+    Scene scene = startedScene();
+    FakePlatform platform;
+    Copyselect1Click(scene);
+    // From inside the picture (578 × 519) to past its bottom-right corner.
+    const auto select = [&](double scale, const QImage& tile) {
+        waterimMouseDown(scene, 600, 540);
+        waterimMouseMove(scene, 380, 300);
+        windimMouseUp(scene, platform, scale, tile);
+        return platform.clipboard.back();
+    };
+    const QImage one = select(1.0, QImage());
+    ASSERT_EQ(one.size(), QSize(220, 240));
+    EXPECT_EQ(one.copy(0, 0, 198, 219), scene.waterim.copy(380, 300, 198, 219));
+    EXPECT_EQ(one.pixel(219, 239), qRgb(254, 253, 199)); // the window's colour past the picture
+
+    const QImage two = select(2.0, skyTile(2.0));
+    EXPECT_GT(flatPixelsKeepTheirPlace(one, two, 2), 30000); // the size too, twice
+    EXPECT_EQ(scene.image1, one); // the window's copied picture keeps the designed pixels
+    EXPECT_EQ(select(1.5, skyTile(1.5)).size(), QSize(330, 360));
+
+    copyGroundView(scene, platform, 1.0, QImage());
+    EXPECT_EQ(platform.clipboard.back(), scene.waterim);
+    copyGroundView(scene, platform, 1.5, skyTile(1.5));
+    EXPECT_EQ(platform.clipboard.back().size(), QSize(867, 779)); // 778.5 rounds up
 }
 
 } // namespace
