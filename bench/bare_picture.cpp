@@ -4,7 +4,7 @@
 // else. Measured beside the whole program, it tells what share of the program's cost is the
 // picture itself and what is the rest of the window.
 // With --scale, the picture is drawn sharp at that scale straight into the window, as the
-// program shows its ground view zoomed (full screen on 1920 x 1080 is about 1.943).
+// program shows its ground view zoomed (full screen on 1920 x 1080 is about 1.910).
 // Usage: zephyra_bare_picture [--flight SECONDS] [--scale FACTOR] [Qt options]
 #include "flight/flight_clock.h"
 #include "ground_view/ground_view.h"
