@@ -35,6 +35,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -55,7 +56,8 @@ void setTimerRunning(QTimer* timer, bool running) {
 
 Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
-      platform_(platform), context_{scene_, platform, nullptr, [this] { project(); }} {
+      platform_(platform), context_{scene_, platform, nullptr, [this] { project(); }},
+      designedTipFont_(QToolTip::font()) {
     // Before any control exists: assistive tools keep the first interface made for each.
     installAccessibleControls();
     setObjectName(QStringLiteral("relativefrm"));
@@ -116,7 +118,10 @@ Trelativefrm::Trelativefrm(Platform& platform, QWidget* parent)
     zoomAtStart(100);
 }
 
-Trelativefrm::~Trelativefrm() = default;
+Trelativefrm::~Trelativefrm() {
+    // The hints' font is the application's: it goes back to the designed one with the window.
+    QToolTip::setFont(designedTipFont_);
+}
 
 QWidget* Trelativefrm::buildClient() {
     auto* client = new QWidget(this);
@@ -211,6 +216,8 @@ void Trelativefrm::showMenusAt(double scale) {
     showScaled(menuBar(), menuStyle_ ? menuStyle_.get() : boxStyle_, scale);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         showScaled(menu, menuStyle_.get(), scale);
+    // The hints over the ground view's shapes grow with it.
+    QToolTip::setFont(scale == 1.0 ? designedTipFont_ : scaledFont(designedTipFont_, scale));
 }
 
 void Trelativefrm::zoomTo(int percent) {

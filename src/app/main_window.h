@@ -5,6 +5,7 @@
 #include "app/window_context.h"
 #include "scene/scene.h"
 
+#include <QFont>
 #include <QMainWindow>
 
 #include <memory>
@@ -88,6 +89,7 @@ private:
     double scaleFitting(QSize area, double most) const;
     // The menu bar's height shown at scale.
     int menuBarHeight(double scale) const;
+    // Shows the menus, the boxes and the hints over the ground view at scale.
     void showMenusAt(double scale);
 
     Scene scene_;
@@ -110,6 +112,7 @@ private:
     QShortcut* leaveFullScreen_ = nullptr;
     QStyle* boxStyle_ = nullptr;
     std::unique_ptr<DesignedStyle> menuStyle_; // the menus' style when they are scaled
+    QFont designedTipFont_;                    // the hints' font at the designed size
 };
 
 } // namespace zephyra

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabBar>
+#include <QToolTip>
 
 #include <map>
 
@@ -291,6 +292,7 @@ TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientArea
     QMenuBar* bar = window.menuBar();
     QMenu* file = find<QAction>("File1")->menu();
     QStyle* designed = QApplication::style();
+    const double hintSize = fontSize(QToolTip::font());
     EXPECT_DOUBLE_EQ(fontSize(file->font()), 2 * fontSize(QApplication::font(file)));
     EXPECT_DOUBLE_EQ(fontSize(bar->font()), 2 * fontSize(QApplication::font(bar)));
     EXPECT_EQ(file->style()->pixelMetric(QStyle::PM_IndicatorWidth),
@@ -324,6 +326,7 @@ TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientArea
     EXPECT_EQ(file->style(), designed);
     EXPECT_EQ(bar->font(), QApplication::font(bar));
     EXPECT_EQ(window.height(), bar->height() + 546);
+    EXPECT_DOUBLE_EQ(hintSize, 2 * fontSize(QToolTip::font())); // the shapes' hints as well
 }
 
 } // namespace
