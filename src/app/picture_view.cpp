@@ -56,8 +56,7 @@ void copyRect(const QImage& picture, const QRect& rect, QImage& copy) {
 }
 
 PictureView::PictureView(const QImage* image, QWidget* parent)
-    : PointerWidget(parent), image_(image), shownKey_(image->cacheKey()), shown_(image->copy()) {
-}
+    : PointerWidget(parent), image_(image), shownKey_(image->cacheKey()), shown_(image->copy()) {}
 
 void PictureView::showEvent(QShowEvent* event) {
     // On a fractional scale Qt rounds a widget's device rectangle and what its parent paints
