@@ -11,9 +11,14 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace zephyra {
 
@@ -59,6 +64,27 @@ void showZoomed(QWidget* box, DesignedStyle* style) {
             header->resizeSection(section, qRound(header->sectionSize(section) * style->scale()));
 }
 
+// Qt keeps a message box to half the screen's width and at most 500 pixels, a width made for
+// the designed font, and wraps its text to it. Shown larger, the text gets as much more room, so
+// that its lines keep their words (as far as the screen holds them).
+void widenText(QMessageBox& box, const QString& text, double scale) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    const QScreen* screen = box.screen();
+    if (!grid || !screen)
+        return;
+    constexpr int widestDesigned = 500;
+    const int designed = std::min(screen->availableGeometry().width() / 2, widestDesigned);
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QMargins margins = grid->contentsMargins();
+    const int width = std::min(widest + box.iconPixmap().width(), qRound(designed * scale)) -
+                      margins.left() - margins.right();
+    if (width > 0)
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 void QtPlatform::showBox(QMessageBox::Icon icon, const QString& message) {
@@ -73,6 +99,8 @@ void QtPlatform::showBox(QMessageBox::Icon icon, const QString& message) {
     if (style && box.iconPixmap().width() < iconSize)
         box.setIconPixmap(box.iconPixmap().scaled(iconSize, iconSize, Qt::KeepAspectRatio,
                                                   Qt::SmoothTransformation));
+    if (style)
+        widenText(box, message, style->scale());
     box.exec();
 }
 

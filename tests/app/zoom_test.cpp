@@ -305,12 +305,16 @@ TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientArea
 
     zephyra::QtPlatform desktop;
     desktop.setWindow(&window);
+    const QString check = QStringLiteral("Your ground velocity: 20.0 m/s [E]. Wind + plane: 40.0 "
+                                         "m/s [E]. Off by 20.0 m/s and 0.0°.");
+    int zoomedWidth = 0;
     lookAtModal<QMessageBox>(
-        [&] { desktop.showMessage(QStringLiteral("20.0 m/s")); },
+        [&] { desktop.showMessage(check); },
         [&](QMessageBox& box) {
             EXPECT_DOUBLE_EQ(fontSize(box.font()), 2 * fontSize(QApplication::font(&box)));
             EXPECT_EQ(box.iconPixmap().width(),
                       2 * designed->pixelMetric(QStyle::PM_MessageBoxIconSize));
+            zoomedWidth = box.width();
         });
     lookAtModal<QFileDialog>([&] { desktop.openFileName({}, QStringLiteral("*.rel"), {}); },
                              [&](QFileDialog& dialog) {
@@ -327,6 +331,10 @@ TEST_F(Zoomed, MenusAndBoxesAreShownTwiceAsLargeAndTheMenuBarLeavesTheClientArea
     EXPECT_EQ(bar->font(), QApplication::font(bar));
     EXPECT_EQ(window.height(), bar->height() + 546);
     EXPECT_DOUBLE_EQ(hintSize, 2 * fontSize(QToolTip::font())); // the shapes' hints as well
+    // A long message keeps its lines: its box is twice as wide, not wrapped twice as often.
+    lookAtModal<QMessageBox>(
+        [&] { desktop.showMessage(check); },
+        [&](QMessageBox& box) { EXPECT_NEAR(zoomedWidth, 2 * box.width(), 16); });
 }
 
 } // namespace
