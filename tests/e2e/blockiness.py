@@ -7,18 +7,9 @@ a picture drawn at the resolution shown splits its edges inside blocks.
 
 Usage: blockiness.py PICTURE CROP   (CROP as ImageMagick geometry, WxH+X+Y, its corner on a
 block boundary of the view measured)"""
-import re
-import subprocess
 import sys
 
-
-def read_pixels(path, crop):
-    ppm = subprocess.run(["convert", path, "-crop", crop, "+repage", "ppm:-"],
-                         check=True, capture_output=True).stdout
-    match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
-    width, height = int(match.group(1)), int(match.group(2))
-    data = ppm[match.end():]
-    return width, height, [data[i:i + 3] for i in range(0, 3 * width * height, 3)]
+from screenshot import read_pixels
 
 
 def blockiness(width, height, pixels):

@@ -14,11 +14,7 @@ mkdir -p "$out"
 fail() { echo "lesson: FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/x_helpers.sh"
 
-bus_dir=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$bus_dir"; }
-trap cleanup EXIT
-start_accessibility_bus "$bus_dir"
+start_private_accessibility_bus
 
 export LSAN_OPTIONS="suppressions=$here/lsan.supp"
 start_on_accessibility_bus "$out/zephyra.log" "Zephyra About" "$binary"

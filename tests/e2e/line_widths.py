@@ -11,20 +11,14 @@
 
 CROP is ImageMagick geometry, WxH+X+Y."""
 import collections
-import re
-import subprocess
 import sys
 
+from screenshot import read_pixels
 
-def read_pixels(path, crop):
-    ppm = subprocess.run(["convert", path, "-crop", crop, "+repage", "ppm:-"],
-                         check=True, capture_output=True).stdout
-    match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
-    width, height = int(match.group(1)), int(match.group(2))
-    data = ppm[match.end():]
-    rows = [[data[3 * (y * width + x):3 * (y * width + x) + 3].hex() for x in range(width)]
-            for y in range(height)]
-    return rows
+
+def read_rows(path, crop):
+    width, height, pixels = read_pixels(path, crop)
+    return [[pixels[y * width + x].hex() for x in range(width)] for y in range(height)]
 
 
 def run_from(cells, colour):
@@ -68,9 +62,9 @@ def across(rows, colour):
 
 def main():
     if len(sys.argv) >= 4 and sys.argv[1] == "square":
-        print(*square(read_pixels(sys.argv[2], sys.argv[3])))
+        print(*square(read_rows(sys.argv[2], sys.argv[3])))
     elif len(sys.argv) == 5 and sys.argv[1] == "across":
-        print(across(read_pixels(sys.argv[2], sys.argv[3]), sys.argv[4].lower()))
+        print(across(read_rows(sys.argv[2], sys.argv[3]), sys.argv[4].lower()))
     else:
         sys.exit(__doc__)
 

@@ -15,11 +15,7 @@ mkdir -p "$out"
 fail() { echo "places: FAIL: $*" >&2; exit 1; }
 source "$here/x_helpers.sh"
 
-bus_dir=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$bus_dir"; }
-trap cleanup EXIT
-start_accessibility_bus "$bus_dir"
+start_private_accessibility_bus
 export LSAN_OPTIONS="suppressions=$here/lsan.supp"
 export HOME="$out/home"
 mkdir -p "$HOME"
@@ -30,24 +26,12 @@ controls=(Start Repeat Velocities "Distance Scale" "Ground view")
 places() {
     local tag=$1
     shift
-    env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" "$@" \
-        >"$out/zephyra-$tag.log" 2>&1 &
-    local pid=$!
-    pids+=("$pid")
-    local main about
-    main=$(wait_window '^Zephyra$') || fail "$tag: the main window did not appear"
-    about=$(wait_window '^Zephyra About$') || fail "$tag: the about box did not appear"
-    sleep 0.3
-    xdotool windowfocus --sync "$about"
-    xdotool key Escape
-    sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$main")"
+    start_on_accessibility_bus "$out/zephyra-$tag.log" "Zephyra About" "$binary" "$@"
     import -window "$main" "$out/$tag.png"
     {
         echo "window $X $Y $WIDTH $HEIGHT $(menu_height "$out/$tag.png")"
         /usr/bin/python3 "$here/atspi_tree.py" --extents "${controls[@]}"
     } >"$out/$tag.txt" || fail "$tag: $(tail -1 "$out/$tag.txt")"
-    xdotool windowfocus --sync "$main"
     xdotool key ctrl+q
     wait "$pid" || fail "$tag: the program did not end cleanly on Ctrl+Q"
 }

@@ -30,10 +30,20 @@ start_accessibility_bus() {
     sleep 0.5
 }
 
+# Starts a private session bus and the accessibility bus on it in a fresh folder; every
+# process in the array pids is stopped, and the folder removed, when the caller exits.
+start_private_accessibility_bus() {
+    bus_dir=$(mktemp -d)
+    pids=()
+    trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$bus_dir"' EXIT
+    start_accessibility_bus "$bus_dir"
+}
+
 # Starts the program $3 (options after it) on the accessibility bus, its output in $1, closes
 # its about box (titled $2) by Escape and gives its window the focus. Sets pid, main (the
-# window's id) and menu (the menu bar's height); appends pid to the caller's pids array. Calls
-# the caller's fail when a window does not come or go.
+# window's id), X, Y, WIDTH and HEIGHT (its geometry) and menu (the menu bar's height at the
+# designed size); appends pid to the caller's pids array. Calls the caller's fail when a window
+# does not come or go.
 start_on_accessibility_bus() {
     local log=$1 title=$2 about
     shift 2
